@@ -1,0 +1,195 @@
+// The application object and its message loop.
+#include "ui/application.h"
+
+#include "ui/error.h"
+#include "ui/form.h"
+#include "ui/text.h"
+#include "ui/window.h"
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VelmoraApplication";
+Application* current = nullptr;
+
+}
+
+Application::Application(ui::Dialogs& dialogs) : dialogs_(dialogs)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExW(Instance(), kClassName, &windowClass)) {
+        windowClass.lpfnWndProc = &Application::Procedure;
+        windowClass.hInstance = Instance();
+        windowClass.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+        windowClass.lpszClassName = kClassName;
+        RegisterClassExW(&windowClass);
+    }
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    window_.reset(CreateWindowExW(0, kClassName, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                                  nullptr, nullptr, Instance(), nullptr));
+    current = this;
+}
+
+Application::~Application()
+{
+    if (current == this)
+        current = nullptr;
+}
+
+Application& Application::Current()
+{
+    return *current;
+}
+
+void Application::SetTitle(const std::wstring& title)
+{
+    title_ = title;
+    SetWindowTextW(Handle(), title.c_str());
+}
+
+void Application::AddForm(Form& form)
+{
+    forms_.push_back(&form);
+}
+
+void Application::RemoveForm(Form& form)
+{
+    std::erase(forms_, &form);
+}
+
+void Application::AddDialog(HWND dialog)
+{
+    dialogWindows_.push_back(dialog);
+}
+
+void Application::RemoveDialog(HWND dialog)
+{
+    std::erase(dialogWindows_, dialog);
+}
+
+bool Application::Dispatch(MSG& message)
+{
+    if (message.message == WM_QUIT) {
+        terminated_ = true;
+        return false;
+    }
+    for (HWND dialog : dialogWindows_) {
+        if (IsDialogMessageW(dialog, &message))
+            return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+    return true;
+}
+
+void Application::ProcessMessages()
+{
+    MSG message;
+    while (!terminated_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        Dispatch(message);
+}
+
+void Application::ProcessUntil(const std::function<bool()>& done)
+{
+    MSG message;
+    while (!terminated_ && !done()) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            terminated_ = true;
+            break;
+        }
+        Dispatch(message);
+    }
+}
+
+void Application::Run()
+{
+    ProcessUntil([] { return false; });
+}
+
+void Application::Terminate()
+{
+    if (!terminated_)
+        PostQuitMessage(0);
+}
+
+void Application::Minimize()
+{
+    if (IsIconic(Handle()))
+        return;
+    if (Form* main = MainForm(); main && main->Visible() && IsWindowEnabled(main->Handle())) {
+        RECT r;
+        GetWindowRect(main->Handle(), &r);
+        SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(Handle(), SW_MINIMIZE);
+    if (onMinimize)
+        onMinimize();
+}
+
+void Application::Restore()
+{
+    if (!IsIconic(Handle()))
+        return;
+    ShowWindow(Handle(), SW_RESTORE);
+    SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (Form* main = MainForm()) {
+        if (!main->Visible())
+            main->Show();
+        SetForegroundWindow(main->Handle());
+    }
+    if (onRestore)
+        onRestore();
+}
+
+void Application::HandleException(std::exception_ptr error)
+{
+    std::wstring text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const Abort&) {
+        return;
+    } catch (const std::exception& e) {
+        text = Widen(e.what());
+    } catch (...) {
+        text = L"Неочаквана грешка";
+    }
+    HWND owner = GetActiveWindow();
+    dialogs_.Message(owner ? owner : Handle(), WithFullStop(text), title_, MB_OK | MB_ICONERROR);
+}
+
+void Application::ShowMessage(const std::wstring& text)
+{
+    HWND owner = GetActiveWindow();
+    dialogs_.Message(owner ? owner : Handle(), text, title_, MB_OK);
+}
+
+LRESULT CALLBACK Application::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SYSCOMMAND && current) {
+        try {
+            switch (wParam & 0xFFF0) {
+            case SC_MINIMIZE:
+                current->Minimize();
+                return 0;
+            case SC_RESTORE:
+                current->Restore();
+                return 0;
+            case SC_CLOSE:
+                if (Form* main = current->MainForm())
+                    PostMessageW(main->Handle(), WM_CLOSE, 0, 0);
+                return 0;
+            }
+        } catch (...) {
+            current->HandleException(std::current_exception());
+            return 0;
+        }
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}

@@ -1,0 +1,71 @@
+// The application object: title, main window, the zero-size application window that carries the
+// task-bar button and owns every window, the message loop and the top-level error handler.
+#pragma once
+#include "ui/cursors.h"
+#include "ui/dialogs.h"
+#include "ui/gdi.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+
+class Application {
+public:
+    explicit Application(Dialogs& dialogs);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    static Application& Current();
+
+    const std::wstring& Title() const { return title_; }
+    void SetTitle(const std::wstring& title);
+    HWND Handle() const { return window_.get(); }
+    ui::Dialogs& DialogService() { return dialogs_; }
+    ui::Cursors& ScreenCursors() { return cursors_; }
+
+    // Every form registers itself when created; the first becomes the main form.
+    void AddForm(Form& form);
+    void RemoveForm(Form& form);
+    Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+    const std::vector<Form*>& Forms() const { return forms_; }
+
+    // Modeless dialogs whose keyboard messages (Enter, Tab) the loop hands to IsDialogMessage.
+    void AddDialog(HWND dialog);
+    void RemoveDialog(HWND dialog);
+
+    void ProcessMessages();
+    void ProcessUntil(const std::function<bool()>& done);
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    void Minimize();
+    void Restore();
+    std::function<void()> onMinimize;
+    std::function<void()> onRestore;
+
+    // The top-level error handler: the error's text in a box with the title and the error icon.
+    void HandleException(std::exception_ptr error);
+    // A plain message box: the title as caption, no icon, one OK button.
+    void ShowMessage(const std::wstring& text);
+
+private:
+    bool Dispatch(MSG& message);
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    ui::Dialogs& dialogs_;
+    ui::Cursors cursors_;
+    std::wstring title_;
+    WindowHandle window_;
+    std::vector<Form*> forms_;
+    std::vector<HWND> dialogWindows_;
+    bool terminated_ = false;
+};
+
+}

@@ -1,0 +1,172 @@
+// The standard controls.
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+namespace ui {
+namespace {
+
+DWORD BorderStyle(bool flat)
+{
+    return flat ? WS_BORDER : 0;
+}
+
+DWORD BorderExStyle(bool flat)
+{
+    return flat ? 0 : WS_EX_CLIENTEDGE;
+}
+
+}
+
+ListBox::ListBox(const Args& args)
+{
+    Create({.className = L"LISTBOX",
+            .parent = args.parent,
+            .bounds = args.bounds,
+            .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat),
+            .exStyle = BorderExStyle(args.flat)});
+    Send(LB_SETITEMHEIGHT, 0, args.itemHeight);
+}
+
+void ListBox::Clear()
+{
+    Send(LB_RESETCONTENT);
+}
+
+void ListBox::Add(const std::wstring& item)
+{
+    Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ListBox::Count() const
+{
+    return static_cast<int>(Send(LB_GETCOUNT));
+}
+
+std::wstring ListBox::Item(int index) const
+{
+    const auto length = Send(LB_GETTEXTLEN, index);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(length, L'\0');
+    Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+int ListBox::SelectedIndex() const
+{
+    const auto index = Send(LB_GETCURSEL);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ListBox::Select(int index)
+{
+    Send(LB_SETCURSEL, index);
+}
+
+void ListBox::BeginUpdate()
+{
+    Send(WM_SETREDRAW, FALSE);
+}
+
+void ListBox::EndUpdate()
+{
+    Send(WM_SETREDRAW, TRUE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void ListBox::OnCommandNotification(WORD code)
+{
+    if (code == LBN_SELCHANGE && onSelectionChanged)
+        onSelectionChanged();
+}
+
+TextView::TextView(const Args& args)
+{
+    Create({.className = L"EDIT",
+            .parent = args.parent,
+            .bounds = args.bounds,
+            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (args.readOnly ? ES_READONLY : 0) |
+                     (args.verticalScrollBar ? WS_VSCROLL : 0) | (args.tabStop ? WS_TABSTOP : 0) | BorderStyle(args.flat),
+            .exStyle = BorderExStyle(args.flat)});
+}
+
+void TextView::SetContent(const std::wstring& text)
+{
+    std::wstring shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r'))
+            shown += L'\r';
+        shown += text[i];
+    }
+    SetText(shown);
+    Send(EM_SETSEL, 0, 0);
+    Send(EM_SCROLLCARET);
+}
+
+Edit::Edit(const Args& args)
+{
+    Create({.className = L"EDIT",
+            .parent = args.parent,
+            .bounds = args.bounds,
+            .style = ES_AUTOHSCROLL | WS_TABSTOP | BorderStyle(args.flat),
+            .exStyle = BorderExStyle(args.flat)});
+    if (args.maxLength > 0)
+        Send(EM_SETLIMITTEXT, args.maxLength);
+}
+
+Label::Label(const Args& args) : transparent_(args.transparent)
+{
+    SIZE size{args.bounds.width, args.bounds.height};
+    Create({.className = L"STATIC", .parent = args.parent, .bounds = args.bounds, .style = SS_LEFT | SS_NOPREFIX, .text = args.text});
+    if (size.cx == 0) {
+        // Auto-size to the caption, as labels do.
+        HDC dc = GetDC(Handle());
+        auto old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+        GetTextExtentPoint32W(dc, args.text.c_str(), static_cast<int>(args.text.size()), &size);
+        SelectObject(dc, old);
+        ReleaseDC(Handle(), dc);
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+HBRUSH Label::OnControlColor(HDC dc)
+{
+    if (!transparent_)
+        return Control::OnControlColor(dc);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+StatusBar::StatusBar(const Args& args)
+{
+    RECT client;
+    GetClientRect(args.parent, &client);
+    Create({.className = STATUSCLASSNAMEW,
+            .parent = args.parent,
+            .bounds = {0, client.bottom - args.height, client.right, args.height},
+            .style = CCS_BOTTOM | CCS_NOPARENTALIGN | CCS_NORESIZE});
+    std::vector<int> edges;
+    int right = 0;
+    for (int width : args.panelWidths)
+        edges.push_back(right += width);
+    Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (size_t panel = 0; panel < edges.size(); ++panel)
+        SetPanelText(static_cast<int>(panel), L"");
+}
+
+void StatusBar::SetPanelText(int panel, const std::wstring& text)
+{
+    Send(SB_SETTEXTW, panel | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring StatusBar::PanelText(int panel) const
+{
+    const auto length = LOWORD(Send(SB_GETTEXTLENGTHW, panel));
+    std::wstring text(length, L'\0');
+    Send(SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+}

@@ -1,0 +1,94 @@
+// The standard controls the windows use, each created from a small argument struct.
+#pragma once
+#include "ui/window.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class ListBox : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        bool flat = true;  // a thin single border instead of the sunken 3-D one
+        int itemHeight = 13;
+    };
+    explicit ListBox(const Args& args);
+
+    void Clear();
+    void Add(const std::wstring& item);
+    int Count() const;
+    std::wstring Item(int index) const;
+    int SelectedIndex() const;  // -1 when nothing is selected
+    // Selecting from code runs no selection handler.
+    void Select(int index);
+    // Switches redrawing off while many items are added, then repaints once.
+    void BeginUpdate();
+    void EndUpdate();
+
+    // Runs when the user changes the selection with the mouse or the keyboard.
+    std::function<void()> onSelectionChanged;
+
+    void OnCommandNotification(WORD code) override;
+};
+
+// A multi-line text view: read-only for showing texts, or editable.
+class TextView : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        bool flat = true;  // a thin single border instead of the sunken 3-D one
+        bool readOnly = true;
+        bool verticalScrollBar = false;
+        bool tabStop = true;
+    };
+    explicit TextView(const Args& args);
+    // Shows the text from its top; bare LF line ends are shown as line breaks.
+    void SetContent(const std::wstring& text);
+};
+
+class Edit : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        bool flat = true;  // a thin single border instead of the sunken 3-D one
+        int maxLength = 0;
+    };
+    explicit Edit(const Args& args);
+};
+
+// A text label; a transparent one shows the picture or panel it stands on.
+class Label : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        bool flat = true;  // a thin single border instead of the sunken 3-D one
+        std::wstring text;
+        bool transparent = true;
+    };
+    explicit Label(const Args& args);
+    HBRUSH OnControlColor(HDC dc) override;
+
+private:
+    bool transparent_;
+};
+
+class StatusBar : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        int height = 20;
+        std::vector<int> panelWidths;
+    };
+    explicit StatusBar(const Args& args);
+    void SetPanelText(int panel, const std::wstring& text);
+    std::wstring PanelText(int panel) const;
+};
+
+}

@@ -1,0 +1,25 @@
+// Custom cursors registered by number. Resource cursors are shared by the system and never destroyed.
+#include "ui/cursors.h"
+
+#include "ui/error.h"
+#include "ui/window.h"
+
+#include <string>
+
+namespace ui {
+
+void Cursors::Register(int number, const wchar_t* resourceName)
+{
+    HCURSOR cursor = LoadCursorW(Instance(), resourceName);
+    if (!cursor)
+        throw Error(L"Курсорът „" + std::wstring(resourceName) + L"“ липсва в програмата.");
+    cursors_[number] = cursor;
+}
+
+HCURSOR Cursors::Get(int number) const
+{
+    const auto found = cursors_.find(number);
+    return found == cursors_.end() ? LoadCursorW(nullptr, IDC_ARROW) : found->second;
+}
+
+}

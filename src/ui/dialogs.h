@@ -1,0 +1,28 @@
+// The operating system's message boxes and common dialogs, behind an interface tests replace.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+using CustomColors = std::array<COLORREF, 16>;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // MessageBoxW's contract: style flags in, the pressed button's ID out.
+    virtual int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) = 0;
+    // The standard colour dialog, fully open; nullopt when cancelled. The custom colours are kept in place.
+    virtual std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) = 0;
+};
+
+class Win32Dialogs final : public Dialogs {
+public:
+    int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override;
+    std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) override;
+};
+
+}

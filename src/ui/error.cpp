@@ -1,0 +1,17 @@
+// The program's errors and the text rule of the top-level error handler.
+#include "ui/error.h"
+
+#include "ui/text.h"
+
+namespace ui {
+
+Error::Error(const std::wstring& message) : std::runtime_error(Narrow(message)) {}
+
+std::wstring WithFullStop(std::wstring text)
+{
+    if (!text.empty() && text.back() > L'.')
+        text += L'.';
+    return text;
+}
+
+}

@@ -1,0 +1,156 @@
+// Top-level forms: creation with a fixed client size, modal showing and closing.
+#include "ui/form.h"
+
+#include "ui/application.h"
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+DWORD StyleOf(const FormArgs& args)
+{
+    switch (args.border) {
+    case Border::None:
+        return WS_POPUP | WS_CLIPCHILDREN;
+    case Border::Dialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_CLIPCHILDREN;
+    case Border::Single:
+        break;
+    }
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minimizeButton ? WS_MINIMIZEBOX : 0);
+}
+
+Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
+{
+    RECT r{0, 0, args.clientWidth, args.clientHeight};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height};
+}
+
+}
+
+Form::Form(const FormArgs& args)
+    : color_(args.color), font_(CreateFontHandle(args.font)), clientWidth_(args.clientWidth), clientHeight_(args.clientHeight)
+{
+    const DWORD style = StyleOf(args);
+    const DWORD exStyle = args.border == Border::Dialog ? WS_EX_DLGMODALFRAME : 0;
+    CreateArgs create;
+    create.className = args.className;
+    create.style = style;
+    create.exStyle = exStyle;
+    create.parent = Application::Current().Handle();
+    create.bounds = CentredOnScreen(args, style, exStyle);
+    create.text = args.caption;
+    create.icon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+    Create(create);
+    Application::Current().AddForm(*this);
+}
+
+Form::~Form()
+{
+    Application::Current().RemoveForm(*this);
+}
+
+void Form::SetMenuBar(MenuHandle menu)
+{
+    SetMenu(Handle(), menu.release());
+    // A menu bar may wrap onto more lines than AdjustWindowRect assumes: measure the real client area.
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int width = window.right - window.left + clientWidth_ - client.right;
+    const int height = window.bottom - window.top + clientHeight_ - client.bottom;
+    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                 width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show(int showCommand)
+{
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+}
+
+void Form::Hide()
+{
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void Form::Close()
+{
+    SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void Form::ShowModal()
+{
+    auto& app = Application::Current();
+    std::vector<HWND> disabled;
+    for (Form* form : app.Forms()) {
+        if (form != this && IsWindowEnabled(form->Handle())) {
+            EnableWindow(form->Handle(), FALSE);
+            disabled.push_back(form->Handle());
+        }
+    }
+    modal_ = true;
+    Show();
+    SetForegroundWindow(Handle());
+    app.ProcessUntil([this] { return !modal_; });
+    for (HWND window : disabled)
+        EnableWindow(window, TRUE);
+    Hide();
+    modal_ = false;
+}
+
+void Form::RunCreationHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        Application::Current().HandleException(std::current_exception());
+    }
+}
+
+void Form::OnCloseRequest()
+{
+    FormClose();
+    auto& app = Application::Current();
+    if (app.MainForm() == this) {
+        Hide();
+        app.Terminate();
+        return;
+    }
+    Hide();
+    modal_ = false;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        OnCloseRequest();
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(Font());
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {
+            Application::Current().Minimize();
+            return 0;
+        }
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+bool Form::OnEraseBackground(HDC dc)
+{
+    RECT r;
+    GetClientRect(Handle(), &r);
+    Brush brush(CreateSolidBrush(color_.Resolve()));
+    FillRect(dc, &r, brush.get());
+    return true;
+}
+
+}

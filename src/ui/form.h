@@ -1,0 +1,63 @@
+// A top-level window of the program: fixed client size, border style, centred, owned by the
+// application window; shown modally or not; its close runs the form's close handler.
+#pragma once
+#include "ui/color.h"
+#include "ui/font.h"
+#include "ui/window.h"
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+enum class Border { Single, Dialog, None };
+
+struct FormArgs {
+    const wchar_t* className = L"VelmoraForm";
+    std::wstring caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    Border border = Border::Single;
+    bool minimizeButton = false;
+    Color color = kButtonFace;
+    FontSpec font;
+};
+
+class Form : public Window {
+public:
+    explicit Form(const FormArgs& args);
+    ~Form() override;
+
+    void Show(int showCommand = SW_SHOWNORMAL);
+    void Hide();
+    void Close();
+    // Disables the program's other windows until this one closes.
+    void ShowModal();
+    bool Modal() const { return modal_; }
+
+    HFONT Font() const { return font_.get(); }
+    HMENU MenuBar() const { return GetMenu(Handle()); }
+    // The window takes the menu; the client area keeps its size and the window stays centred.
+    void SetMenuBar(MenuHandle menu);
+
+protected:
+    // The close handler; an error it raises keeps the window open.
+    virtual void FormClose() {}
+    // Runs a creation handler as the program does: an error is shown and the rest of it skipped,
+    // but the window is created all the same.
+    void RunCreationHandler(const std::function<void()>& handler);
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnEraseBackground(HDC dc) override;
+
+private:
+    void OnCloseRequest();
+
+    Color color_;
+    FontHandle font_;
+    int clientWidth_;
+    int clientHeight_;
+    bool modal_ = false;
+};
+
+}

@@ -1,0 +1,29 @@
+// Pictures from the executable's resources: JPEG (decoded with libjpeg) and BMP.
+#pragma once
+#include "ui/gdi.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ui {
+
+// A 24-bit top-down bitmap; an error when the data is not a readable JPEG.
+Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
+std::span<const std::uint8_t> ResourceData(int id, const wchar_t* type);
+Bitmap LoadJpegResource(int id);
+Bitmap LoadBitmapResource(int id);
+
+// A strip of 16 x 16 pictures with alpha, the menus' image list.
+class ImageList {
+public:
+    explicit ImageList(int bitmapResource);
+    int Count() const { return static_cast<int>(pictures_.size()); }
+    // A premultiplied 32-bit bitmap for menu items; nullptr for an index outside the list.
+    HBITMAP MenuBitmap(int index) const;
+
+private:
+    std::vector<Bitmap> pictures_;
+};
+
+}

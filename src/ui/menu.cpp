@@ -1,0 +1,55 @@
+// Building menus from item trees.
+#include "ui/menu.h"
+
+#include "ui/error.h"
+
+namespace ui {
+namespace {
+
+void Append(HMENU menu, const MenuItem& item, const ImageList& pictures)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    if (item.separator) {
+        info.fMask = MIIM_FTYPE;
+        info.fType = MFT_SEPARATOR;
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+        return;
+    }
+    std::wstring caption = item.caption.empty() && item.command ? item.command->caption : item.caption;
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP;
+    info.dwTypeData = caption.data();
+    info.wID = item.command ? item.command->id : 0;
+    info.hbmpItem = pictures.MenuBitmap(item.imageIndex);
+    if (!item.items.empty()) {
+        HMENU submenu = CreatePopupMenu();
+        for (const auto& child : item.items)
+            Append(submenu, child, pictures);
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = submenu;
+    }
+    if (!InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info))
+        throw Error(L"Менюто „" + caption + L"“ не може да бъде създадено");
+}
+
+MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList& pictures)
+{
+    MenuHandle handle(menu);
+    for (const auto& item : items)
+        Append(menu, item, pictures);
+    return handle;
+}
+
+}
+
+MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const ImageList& pictures)
+{
+    return Build(CreateMenu(), items, pictures);
+}
+
+MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList& pictures)
+{
+    return Build(CreatePopupMenu(), items, pictures);
+}
+
+}

@@ -1,0 +1,59 @@
+// Picture and panel containers. They do not clip their children, so transparent labels on them
+// show the picture underneath.
+#include "ui/picture.h"
+
+namespace ui {
+
+Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch)
+{
+    Create({.className = L"VelmoraPicture", .style = WS_CHILD | WS_VISIBLE, .parent = args.parent, .bounds = args.bounds});
+}
+
+bool Picture::OnEraseBackground(HDC dc)
+{
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    if (!bitmap_)
+        return true;
+    BITMAP info;
+    GetObjectW(bitmap_.get(), sizeof info, &info);
+    HDC memory = CreateCompatibleDC(dc);
+    auto old = SelectObject(memory, bitmap_.get());
+    if (stretch_) {
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    } else {
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return true;
+}
+
+Panel::Panel(const Args& args) : inner_(args.inner), outer_(args.outer), color_(args.color)
+{
+    Create({.className = L"VelmoraPanel", .style = WS_CHILD | WS_VISIBLE, .parent = args.parent, .bounds = args.bounds});
+}
+
+bool Panel::OnEraseBackground(HDC dc)
+{
+    RECT r;
+    GetClientRect(Handle(), &r);
+    Brush brush(CreateSolidBrush(color_.Resolve()));
+    FillRect(dc, &r, brush.get());
+    UINT edge = 0;
+    if (outer_ == Bevel::Lowered)
+        edge |= BDR_SUNKENOUTER;
+    if (outer_ == Bevel::Raised)
+        edge |= BDR_RAISEDOUTER;
+    if (inner_ == Bevel::Lowered)
+        edge |= BDR_SUNKENINNER;
+    if (inner_ == Bevel::Raised)
+        edge |= BDR_RAISEDINNER;
+    if (edge)
+        DrawEdge(dc, &r, edge, BF_RECT);
+    return true;
+}
+
+}

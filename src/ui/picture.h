@@ -1,0 +1,51 @@
+// Containers that other controls stand on: a picture drawn unscaled or stretched, and a bevelled panel.
+#pragma once
+#include "ui/color.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
+
+namespace ui {
+
+class Picture : public Window {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        Bitmap bitmap;
+        bool stretch = false;
+    };
+    explicit Picture(Args args);
+
+protected:
+    bool OnEraseBackground(HDC dc) override;
+    void OnPaint(HDC) override {}
+
+private:
+    Bitmap bitmap_;
+    bool stretch_;
+};
+
+enum class Bevel { None, Lowered, Raised };
+
+class Panel : public Window {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        Bevel inner = Bevel::None;
+        Bevel outer = Bevel::None;
+        Color color = kButtonFace;
+    };
+    explicit Panel(const Args& args);
+
+protected:
+    bool OnEraseBackground(HDC dc) override;
+    void OnPaint(HDC) override {}
+
+private:
+    Bevel inner_;
+    Bevel outer_;
+    Color color_;
+};
+
+}
