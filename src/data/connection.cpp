@@ -1,0 +1,76 @@
+// Opening a connection: provider check, path resolution, and making sure the file is a database.
+#include "data/connection.h"
+
+#include "data/connection_string.h"
+#include "data/error.h"
+#include "data/messages.h"
+#include "data/names.h"
+#include "ui/text.h"
+
+#include <windows.h>
+
+namespace data {
+
+namespace {
+
+constexpr std::wstring_view kProvider = L"Microsoft.Jet.OLEDB.4.0";
+// Plain reads are slow under Wine; mapping the file avoids a system call per page.
+constexpr std::string_view kMapFile = "PRAGMA mmap_size = 67108864";
+// Another connection may be writing the same file for a moment; wait for it rather than fail.
+constexpr int kBusyMilliseconds = 5000;
+
+std::wstring SourcePath(std::wstring_view connection_string)
+{
+    const std::wstring provider = ConnectionStringValue(connection_string, L"Provider").value_or(L"");
+    if (!SameName(provider, kProvider))
+        throw Error(messages::UnsupportedProvider(provider));
+    const std::optional<std::wstring> source = ConnectionStringValue(connection_string, L"Data Source");
+    if (!source || source->empty())
+        throw Error(messages::NoDataSource());
+    return *source;
+}
+
+std::wstring FullPathOf(const std::wstring& path)
+{
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        throw Error(messages::FileNotFound(path));
+    full.resize(length);
+    return full;
+}
+
+DatabaseHandle OpenFile(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw Error(messages::FileNotFound(path));
+    // A catalogue copied from a CD keeps its read-only flag; reading it must still work.
+    const int flags = (attributes & FILE_ATTRIBUTE_READONLY) ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    sqlite3* raw = nullptr;
+    const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
+    DatabaseHandle db(raw);
+    if (result != SQLITE_OK)
+        throw Error(messages::DatabaseFailed(path, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result))));
+    return db;
+}
+
+// SQLite reads a file lazily; read the schema now so a damaged file fails here, not at the first query.
+void CheckIsDatabase(sqlite3* db, const std::wstring& path)
+{
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw Error(messages::NotADatabase(path, ui::Widen(sqlite3_errmsg(db))));
+}
+
+}  // namespace
+
+Connection::Connection(std::wstring_view connection_string)
+    : full_path_(FullPathOf(SourcePath(connection_string))), db_(OpenFile(full_path_))
+{
+    CheckIsDatabase(db_.get(), full_path_);
+    sqlite3_busy_timeout(db_.get(), kBusyMilliseconds);
+    Statement(db_.get(), kMapFile).Run();
+}
+
+}  // namespace data

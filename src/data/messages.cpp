@@ -1,0 +1,81 @@
+// Bulgarian texts of the data layer's errors.
+#include "data/messages.h"
+
+namespace data::messages {
+
+namespace {
+
+// Bulgarian quotation marks around a name: „name“.
+std::wstring Quoted(std::wstring_view name)
+{
+    return L"„" + std::wstring(name) + L"“";
+}
+
+}  // namespace
+
+std::wstring UnsupportedProvider(std::wstring_view provider)
+{
+    return L"Доставчикът " + Quoted(provider) + L" не се поддържа.";
+}
+
+std::wstring NoDataSource()
+{
+    return L"Низът за връзка не посочва файл с данни (Data Source).";
+}
+
+std::wstring FileNotFound(std::wstring_view path)
+{
+    return L"Файлът " + Quoted(path) + L" не е намерен.";
+}
+
+std::wstring NotADatabase(std::wstring_view path, std::wstring_view reason)
+{
+    return L"Файлът " + Quoted(path) + L" не е база данни или е повреден (" + std::wstring(reason) + L").";
+}
+
+std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason)
+{
+    return L"Грешка при работа с " + Quoted(path) + L": " + std::wstring(reason) + L".";
+}
+
+std::wstring NoTableName()
+{
+    return L"Не е зададено име на таблица.";
+}
+
+std::wstring TableMissing(std::wstring_view table, std::wstring_view path)
+{
+    return L"Таблицата " + Quoted(table) + L" не съществува в " + Quoted(path) + L".";
+}
+
+std::wstring TableNotOpen(std::wstring_view table)
+{
+    return L"Таблицата " + Quoted(table) + L" не е отворена.";
+}
+
+std::wstring RenameOpenTable(std::wstring_view table, std::wstring_view name)
+{
+    return L"Таблицата " + Quoted(table) + L" е отворена и не може да бъде сменена с " + Quoted(name) + L".";
+}
+
+std::wstring NoCurrentRow(std::wstring_view table)
+{
+    return L"Таблицата " + Quoted(table) + L" няма текущ запис.";
+}
+
+std::wstring NotInserting(std::wstring_view table)
+{
+    return L"В таблицата " + Quoted(table) + L" не се добавя запис.";
+}
+
+std::wstring FieldMissing(std::wstring_view field, std::wstring_view table)
+{
+    return L"Полето " + Quoted(field) + L" не съществува в таблицата " + Quoted(table) + L".";
+}
+
+std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table)
+{
+    return L"Полето " + Quoted(field) + L" в таблицата " + Quoted(table) + L" няма стойност.";
+}
+
+}  // namespace data::messages

@@ -1,0 +1,23 @@
+// The data layer's messages to the user, kept together; each names the file, table or field at fault.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace data::messages {
+
+std::wstring UnsupportedProvider(std::wstring_view provider);
+std::wstring NoDataSource();
+std::wstring FileNotFound(std::wstring_view path);
+std::wstring NotADatabase(std::wstring_view path, std::wstring_view reason);
+std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason);
+std::wstring NoTableName();
+std::wstring TableMissing(std::wstring_view table, std::wstring_view path);
+std::wstring TableNotOpen(std::wstring_view table);
+std::wstring RenameOpenTable(std::wstring_view table, std::wstring_view name);
+std::wstring NoCurrentRow(std::wstring_view table);
+std::wstring NotInserting(std::wstring_view table);
+std::wstring FieldMissing(std::wstring_view field, std::wstring_view table);
+std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table);
+
+}  // namespace data::messages

@@ -1,0 +1,121 @@
+// The prepared statement: binding, stepping, and reading columns as text.
+#include "data/sqlite_handle.h"
+
+#include "data/error.h"
+#include "data/messages.h"
+#include "ui/text.h"
+
+#include <charconv>
+#include <iterator>
+
+namespace data {
+
+namespace {
+
+std::wstring FileOf(sqlite3* db)
+{
+    const char* path = sqlite3_db_filename(db, "main");
+    return path ? ui::Widen(path) : std::wstring();
+}
+
+std::wstring NumberText(double value)
+{
+    // to_chars gives the shortest form that reads back the same, always with '.', whatever the locale.
+    char buffer[32];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value);
+    return std::wstring(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string QuoteIdentifier(std::wstring_view name)
+{
+    std::string quoted = "\"";
+    for (const char c : ui::Narrow(name)) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK)
+        Fail();
+    statement_.reset(statement);
+}
+
+Statement& Statement::Bind(int parameter, std::wstring_view text)
+{
+    const std::string utf8 = ui::Narrow(text);
+    if (sqlite3_bind_text(statement_.get(), parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) !=
+        SQLITE_OK)
+        Fail();
+    return *this;
+}
+
+Statement& Statement::Bind(int parameter, std::int64_t value)
+{
+    if (sqlite3_bind_int64(statement_.get(), parameter, value) != SQLITE_OK)
+        Fail();
+    return *this;
+}
+
+bool Statement::Step()
+{
+    switch (sqlite3_step(statement_.get())) {
+    case SQLITE_ROW:
+        return true;
+    case SQLITE_DONE:
+        return false;
+    default:
+        Fail();
+    }
+}
+
+void Statement::Run()
+{
+    while (Step()) {
+    }
+}
+
+int Statement::ColumnCount() const
+{
+    return sqlite3_column_count(statement_.get());
+}
+
+std::wstring Statement::ColumnName(int column) const
+{
+    return ui::Widen(sqlite3_column_name(statement_.get(), column));
+}
+
+std::int64_t Statement::Integer(int column) const
+{
+    return sqlite3_column_int64(statement_.get(), column);
+}
+
+std::optional<std::wstring> Statement::Text(int column) const
+{
+    sqlite3_stmt* statement = statement_.get();
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return std::nullopt;
+    case SQLITE_INTEGER:
+        return std::to_wstring(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return NumberText(sqlite3_column_double(statement, column));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        return ui::Widen(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))));
+    }
+    }
+}
+
+void Statement::Fail() const
+{
+    throw Error(messages::DatabaseFailed(FileOf(db_), ui::Widen(sqlite3_errmsg(db_))));
+}
+
+}  // namespace data

@@ -1,0 +1,166 @@
+// Opening database files from connection strings, and two connections sharing one file.
+#include "data/connection.h"
+#include "data/connection_string.h"
+#include "data/error.h"
+#include "data/table.h"
+#include "support/scratch_folder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using test_support::JetConnectionString;
+using test_support::MakeDatabase;
+using test_support::ScratchFolder;
+
+TEST(ConnectionStringTest, FindsValuesByKey)
+{
+    struct Case {
+        std::wstring text;
+        std::wstring key;
+        std::optional<std::wstring> value;
+    };
+    const std::vector<Case> cases = {
+        {L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=Data\\x.rec;Persist Security Info=False", L"Data Source",
+         L"Data\\x.rec"},
+        {L"Provider=P;Data Source=x.rec", L"DATA SOURCE", L"x.rec"},
+        {L"  Provider = P ;  Data Source =  a b.rec  ;", L"Provider", L"P"},
+        {L"  Provider = P ;  Data Source =  a b.rec  ;", L"Data Source", L"a b.rec"},
+        {L"Data Source=\"a;b.rec\";Provider=P", L"Data Source", L"a;b.rec"},
+        {L"Data Source=\"a;b.rec\";Provider=P", L"Provider", L"P"},
+        {L"Jet OLEDB:Data Source=y.rec;Provider=P", L"Data Source", std::nullopt},
+        {L"Provider=P;;Data Source=", L"Data Source", L""},
+        {L"Provider", L"Provider", std::nullopt},
+        {L"", L"Provider", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(data::ConnectionStringValue(c.text, c.key), c.value) << c.text << " / " << c.key;
+}
+
+class ConnectionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directory(L"Data");
+        MakeDatabase(L"Data\\рецепти.rec",
+                     "CREATE TABLE \"Супи\" (ID INTEGER PRIMARY KEY, name TEXT);"
+                     "INSERT INTO \"Супи\" (name) VALUES ('Таратор'), ('Боб чорба'), ('Леща');");
+    }
+
+    ScratchFolder folder_;
+};
+
+std::vector<std::wstring> Names(data::Table& table)
+{
+    std::vector<std::wstring> names;
+    for (table.First(); !table.Eof(); table.Next())
+        names.push_back(table.FieldText(L"name"));
+    return names;
+}
+
+TEST_F(ConnectionTest, OpensTheDataSourceRelativeToTheCurrentFolder)
+{
+    const std::vector<std::wstring> connection_strings = {
+        L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=Data\\рецепти.rec;Persist Security Info=False",
+        L"provider=MICROSOFT.JET.OLEDB.4.0;data source=Data\\рецепти.rec",
+        L" Data Source = Data\\рецепти.rec ; Jet OLEDB:Engine Type=5; Provider = Microsoft.Jet.OLEDB.4.0 ",
+        L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=.\\Data\\..\\Data\\рецепти.rec",
+    };
+    const std::wstring expected = (std::filesystem::current_path() / L"Data" / L"рецепти.rec").wstring();
+    for (const std::wstring& text : connection_strings) {
+        const data::Connection connection(text);
+        EXPECT_EQ(connection.FullPath(), expected) << text;
+        EXPECT_NE(connection.Handle(), nullptr);
+    }
+}
+
+std::wstring FailureOf(const std::wstring& connection_string)
+{
+    try {
+        const data::Connection connection(connection_string);
+    } catch (const data::Error& e) {
+        return e.Message();
+    }
+    return L"(no error)";
+}
+
+TEST_F(ConnectionTest, RefusesWithAMessageNamingTheCause)
+{
+    {
+        std::ofstream text(L"бележки.rec", std::ios::binary);
+        text << "This is a note about soups, not a database. It is long enough to fill SQLite's header.\r\n";
+    }
+    const std::wstring here = std::filesystem::current_path().wstring();
+    struct Case {
+        std::wstring connection_string;
+        std::vector<std::wstring> message_parts;
+    };
+    const std::vector<Case> cases = {
+        {L"Provider=SQLOLEDB;Data Source=Data\\рецепти.rec", {L"Доставчикът „SQLOLEDB“ не се поддържа."}},
+        {L"Provider=Microsoft.Jet.OLEDB.3.51;Data Source=Data\\рецепти.rec", {L"„Microsoft.Jet.OLEDB.3.51“"}},
+        {L"Data Source=Data\\рецепти.rec", {L"Доставчикът „“ не се поддържа."}},
+        {L"Provider=Microsoft.Jet.OLEDB.4.0", {L"Data Source"}},
+        {JetConnectionString(L"Data\\липсва.rec"), {L"Файлът „" + here + L"\\Data\\липсва.rec“ не е намерен."}},
+        {JetConnectionString(L"Data"), {L"Файлът „" + here + L"\\Data“ не е намерен."}},
+        {JetConnectionString(L"бележки.rec"),
+         {L"Файлът „" + here + L"\\бележки.rec“ не е база данни или е повреден", L"file is not a database"}},
+    };
+    for (const Case& c : cases) {
+        const std::wstring message = FailureOf(c.connection_string);
+        for (const std::wstring& part : c.message_parts)
+            EXPECT_NE(message.find(part), std::wstring::npos) << c.connection_string << "\n" << message;
+    }
+}
+
+TEST_F(ConnectionTest, NeverCreatesAMissingFile)
+{
+    EXPECT_THROW(data::Connection(JetConnectionString(L"липсва.rec")), data::Error);
+    EXPECT_FALSE(std::filesystem::exists(L"липсва.rec"));
+}
+
+TEST_F(ConnectionTest, ReadsAReadOnlyFile)
+{
+    const std::wstring path = L"Data\\рецепти.rec";
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        data::Connection connection(JetConnectionString(path));
+        data::Table table(connection);
+        table.SetTableName(L"Супи");
+        table.Open();
+        EXPECT_EQ(Names(table), (std::vector<std::wstring>{L"Таратор", L"Боб чорба", L"Леща"}));
+    }
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ConnectionTest, TwoConnectionsOnOneFileSeeEachOthersChanges)
+{
+    data::Connection first_connection(JetConnectionString(L"Data\\рецепти.rec"));
+    data::Connection second_connection(JetConnectionString(L"Data\\рецепти.rec"));
+    data::Table first(first_connection);
+    data::Table second(second_connection);
+    first.SetTableName(L"Супи");
+    second.SetTableName(L"Супи");
+    first.Open();
+    second.Open();
+
+    first.Next();
+    first.Delete();
+    EXPECT_EQ(second.RecordCount(), 3u) << "a snapshot changes only when refreshed";
+    second.Refresh();
+    EXPECT_EQ(Names(second), (std::vector<std::wstring>{L"Таратор", L"Леща"}));
+
+    second.Insert();
+    second.SetFieldText(L"name", L"Пилешка супа");
+    second.Post();
+    first.Refresh();
+    EXPECT_EQ(Names(first), (std::vector<std::wstring>{L"Таратор", L"Леща", L"Пилешка супа"}));
+}
+
+}  // namespace
