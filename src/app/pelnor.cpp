@@ -1,0 +1,252 @@
+// The main window.
+#include "app/pelnor.h"
+
+#include "app/program.h"
+#include "app/texts.h"
+#include "catalogue/categories.h"
+#include "catalogue/category_fill.h"
+#include "personal/addrecepies.h"
+#include "personal/myrecepies.h"
+#include "reference/about.h"
+#include "reference/popmenu.h"
+#include "reference/readme.h"
+#include "resource_ids.h"
+#include "ui/application.h"
+#include "ui/menu.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kClientWidth = 762;
+constexpr int kClientHeight = 481;  // below the menu bar
+constexpr int kStatusHeight = 20;
+
+struct CommandSpec {
+    const wchar_t* name;
+    const wchar_t* caption;
+    const wchar_t* hint;
+    const wchar_t* category;
+    int image;
+    void (TForm1::*handler)();
+};
+
+const CommandSpec kCommands[] = {
+    {L"Izhod", L"Изход", L"Излез от кухнята", L"Меню", 8, &TForm1::IzhodExecute},
+    {L"Prolet", L"Пролет", L"Какво да сготвим през пролетта ?", L"Меню", 14, &TForm1::ProletExecute},
+    {L"Liato", L"Лято", L"Какво да сготвим през лятото ?", L"Меню", 9, &TForm1::LiatoExecute},
+    {L"Esen", L"Есен", L"Какво да сготвим през есента ?", L"Меню", 0, &TForm1::EsenExecute},
+    {L"Zima", L"Зима", L"Какво да сготвим през зимата ?", L"Меню", 19, &TForm1::ZimaExecute},
+    {L"Zakuski", L"Закуски", L"Какво да направим за закуска ?", L"Меню", 14, &TForm1::ZakuskiExecute},
+    {L"Supi", L"Супи", L"Каква супа да направим ?", L"Меню", 9, &TForm1::SupiExecute},
+    {L"Prediastie", L"Предястия", L"Какво предястие да направим ?", L"Меню", 19, &TForm1::PrediastieExecute},
+    {L"Iastia", L"Ястия", L"Какво ястие да направим ?", L"Меню", 1, &TForm1::IastiaExecute},
+    {L"Deserti", L"Десерти", L"Какъв десерт да направим ?", L"Меню", 0, &TForm1::DesertiExecute},
+    {L"Holiday", L"Празнична Кухня", L"Какво да направим в празничния ден ?", L"Меню", 11, &TForm1::HolidayExecute},
+    {L"National", L"Чуждестранна Кухня", L"Какво готвят по света ?", L"Меню", 11, &TForm1::NationalExecute},
+    {L"MyRecepies", L"Моите Рецепти", L"Какво ли съм добавил ?", L"Меню", 11, &TForm1::MyRecepiesExecute},
+    {L"Enciklopedia", L"Енциклопедия на подправките", L"Нещо повече за подправките", L"Справочник", 3, &TForm1::EnciklopediaExecute},
+    {L"color", L"Смени цвета", L"", L"Настройки", 2, &TForm1::colorExecute},
+    {L"Readme", L"Readme", L"", L"Настройки", 17, &TForm1::ReadmeExecute},
+    {L"About", L"Инфо", L"Инфо за Велмора XP", L"Настройки", 15, &TForm1::AboutExecute},
+    {L"Addrecepies", L"Добави рецепта към Моите рецепти", L"", L"Настройки", 20, &TForm1::AddrecepiesExecute},
+    {L"suveti", L"Практични съвети", L"Какво е необходимо да знаем ?", L"Справочник", 4, &TForm1::suvetiExecute},
+    {L"Find", L"Намери рецепта", L"Намери рецепта", L"Настройки", 16, &TForm1::FindExecute},
+    {L"Torti", L"Торти, Кексове и Рула", L"Каква торта да си направя ?", L"Меню", 14, &TForm1::TortiExecute},
+    {L"sladkishi", L"Сладкиши и Пудинги", L"Какъв сладкиш да забъркам ?", L"Меню", 9, &TForm1::sladkishiExecute},
+    {L"PostniSladki", L"Постни и пържени сладки", L"Какво ли да си опържа ?", L"Меню", 0, &TForm1::PostniSladkiExecute},
+    {L"Drebnisladki", L"Дребни сладки", L"Какви сладки да направя ?", L"Меню", 19, &TForm1::DrebnisladkiExecute},
+    {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11, &TForm1::KokteiliExecute},
+};
+
+ui::FormArgs MainFormArgs()
+{
+    return {.className = L"TForm1",
+            .caption = std::wstring(app::kTitle),
+            .clientWidth = kClientWidth,
+            .clientHeight = kClientHeight,
+            .minimizeButton = true};
+}
+
+// Places given for the panel are shifted by the picture's place inside the panel's bevel.
+constexpr int kInset = 2;
+ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
+{
+    return {left - kInset, top - kInset, width, height};
+}
+
+}
+
+TForm1::TForm1()
+    : ui::Form(MainFormArgs()),
+      ImageList1(IDB_MENU_PICTURES),
+      Panel1({.parent = Handle(),
+              .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
+              .inner = ui::Bevel::Lowered,
+              .outer = ui::Bevel::Lowered}),
+      Image1({.parent = Panel1.Handle(), .bounds = {kInset, kInset, 758, 457}, .bitmap = ui::LoadJpegResource(IDR_BACKGROUND)}),
+      Label1({.parent = Image1.Handle(), .bounds = OnPicture(24, 24), .text = std::wstring(app::kLabelNames)}),
+      Label2({.parent = Image1.Handle(), .bounds = OnPicture(360, 24), .text = std::wstring(app::kLabelProducts)}),
+      Label3({.parent = Image1.Handle(), .bounds = OnPicture(360, 208), .text = std::wstring(app::kLabelMethod)}),
+      ListBox1({.parent = Image1.Handle(), .bounds = OnPicture(24, 40, 313, 393)}),
+      DBMemo1({.parent = Image1.Handle(), .bounds = OnPicture(360, 40, 377, 161)}),
+      DBMemo2({.parent = Image1.Handle(), .bounds = OnPicture(360, 224, 377, 209), .verticalScrollBar = true}),
+      StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {205, 310, 50}}),
+      ADOConnection1(std::wstring(catalogue::kCatalogueConnection)),
+      ADOTable1(ADOConnection1)
+{
+    for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
+                              static_cast<ui::Control*>(&DBMemo2)})
+        view->SetColor(ui::kLight3D);
+    ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
+    AddCommands();
+    BuildMenuBar();
+    RunCreationHandler([this] { FormCreate(); });
+}
+
+void TForm1::AddCommands()
+{
+    for (const auto& spec : kCommands) {
+        ActionManager1.Add({.name = spec.name,
+                            .caption = spec.caption,
+                            .hint = spec.hint,
+                            .category = spec.category,
+                            .imageIndex = spec.image,
+                            .onExecute = [this, handler = spec.handler] { (this->*handler)(); }});
+    }
+}
+
+void TForm1::BuildMenuBar()
+{
+    using ui::MenuItem;
+    const auto item = [this](const wchar_t* name) { return MenuItem::Of(ActionManager1.Get(name)); };
+    constexpr int kSubmenuPicture = 10;
+    SetMenuBar(ui::BuildMenuBar(
+        {
+            MenuItem::Submenu(std::wstring(app::kMenuMain), 13,
+                              {
+                                  MenuItem::Submenu(std::wstring(app::kMenuSeasonal), kSubmenuPicture,
+                                                    {item(L"Prolet"), item(L"Liato"), item(L"Esen"), item(L"Zima")}),
+                                  MenuItem::Submenu(std::wstring(app::kMenuQuick), kSubmenuPicture,
+                                                    {item(L"Zakuski"), item(L"Supi"), item(L"Prediastie"), item(L"Iastia"),
+                                                     item(L"Deserti")}),
+                                  MenuItem::Submenu(std::wstring(app::kMenuConfectionery), kSubmenuPicture,
+                                                    {item(L"Torti"), item(L"sladkishi"), item(L"PostniSladki"),
+                                                     item(L"Drebnisladki")}),
+                                  item(L"Holiday"),
+                                  item(L"National"),
+                                  item(L"Kokteili"),
+                                  MenuItem::Separator(),
+                                  item(L"MyRecepies"),
+                                  MenuItem::Separator(),
+                                  item(L"Izhod"),
+                              }),
+            MenuItem::Submenu(std::wstring(app::kMenuSettings), 18,
+                              {
+                                  MenuItem::Submenu(std::wstring(app::kMenuDecoration), -1, {item(L"color")}),
+                                  MenuItem::Separator(),
+                                  item(L"Find"),
+                                  MenuItem::Separator(),
+                                  item(L"Addrecepies"),
+                                  MenuItem::Separator(),
+                                  MenuItem::Of(ActionManager1.Get(L"Readme"), std::wstring(app::kReadmeMenuCaption)),
+                                  MenuItem::Separator(),
+                                  item(L"About"),
+                              }),
+            MenuItem::Submenu(std::wstring(app::kMenuReference), 12, {item(L"suveti"), item(L"Enciklopedia")}),
+        },
+        ImageList1));
+}
+
+void TForm1::FormCreate()
+{
+    ui::Application::Current().onMinimize = [this] { Minimize(); };
+    auto& cursors = ui::Application::Current().ScreenCursors();
+    cursors.Register(app::kMaletCursor, app::kMaletResource);
+    ListBox1.SetCursor(cursors.Get(app::kMaletCursor));
+    ADOTable1.SetTableName(std::wstring(catalogue::kDesignTable));
+    ADOTable1.Open();
+}
+
+void TForm1::Minimize()
+{
+    // The tray icon is the way back once the application window hides; until it exists the
+    // program stays minimized on the task bar.
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MENUSELECT)
+        ShowHint(LOWORD(wParam), HIWORD(wParam));
+    return ui::Form::HandleMessage(message, wParam, lParam);
+}
+
+bool TForm1::OnMenuCommand(UINT id)
+{
+    return ActionManager1.Execute(id);
+}
+
+void TForm1::ShowHint(UINT itemId, UINT flags)
+{
+    const ui::Command* command = (flags & (MF_POPUP | MF_SEPARATOR)) ? nullptr : ActionManager1.Find(itemId);
+    StatusBar.SetPanelText(kHintPanel, command ? command->hint : std::wstring());
+}
+
+void TForm1::FillCategory(const catalogue::Category& category)
+{
+    ADOTable1.Close();
+    ADOTable1.SetTableName(std::wstring(category.table));
+    ADOTable1.Open();
+    ListBox1.Clear();
+    DBMemo1.Unbind();
+    DBMemo2.Unbind();
+    const std::wstring status(category.status);
+    catalogue::FillNames(ADOTable1, ListBox1, [&](int count) {
+        StatusBar.SetPanelText(kCataloguePanel,
+                               category.counted ? status + std::to_wstring(count) + std::wstring(catalogue::kCountSuffix) : status);
+    });
+}
+
+void TForm1::ListBox1Click()
+{
+    DBMemo1.Bind(ADOTable1, std::wstring(catalogue::kProductsField));
+    DBMemo2.Bind(ADOTable1, std::wstring(catalogue::kBurnField));
+    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
+}
+
+void TForm1::IzhodExecute()
+{
+    Close();
+}
+
+void TForm1::ProletExecute() { FillCategory(catalogue::CategoryOf(L"Prolet")); }
+void TForm1::LiatoExecute() { FillCategory(catalogue::CategoryOf(L"Liato")); }
+void TForm1::EsenExecute() { FillCategory(catalogue::CategoryOf(L"Esen")); }
+void TForm1::ZimaExecute() { FillCategory(catalogue::CategoryOf(L"Zima")); }
+void TForm1::ZakuskiExecute() { FillCategory(catalogue::CategoryOf(L"Zakuski")); }
+void TForm1::SupiExecute() { FillCategory(catalogue::CategoryOf(L"Supi")); }
+void TForm1::PrediastieExecute() { FillCategory(catalogue::CategoryOf(L"Prediastie")); }
+void TForm1::IastiaExecute() { FillCategory(catalogue::CategoryOf(L"Iastia")); }
+void TForm1::DesertiExecute() { FillCategory(catalogue::CategoryOf(L"Deserti")); }
+void TForm1::HolidayExecute() { FillCategory(catalogue::CategoryOf(L"Holiday")); }
+void TForm1::NationalExecute() { FillCategory(catalogue::CategoryOf(L"National")); }
+void TForm1::EnciklopediaExecute() { FillCategory(catalogue::CategoryOf(L"Enciklopedia")); }
+void TForm1::TortiExecute() { FillCategory(catalogue::CategoryOf(L"Torti")); }
+void TForm1::sladkishiExecute() { FillCategory(catalogue::CategoryOf(L"sladkishi")); }
+void TForm1::PostniSladkiExecute() { FillCategory(catalogue::CategoryOf(L"PostniSladki")); }
+void TForm1::DrebnisladkiExecute() { FillCategory(catalogue::CategoryOf(L"Drebnisladki")); }
+void TForm1::KokteiliExecute() { FillCategory(catalogue::CategoryOf(L"Kokteili")); }
+
+void TForm1::MyRecepiesExecute() { Form5->ShowModal(); }
+void TForm1::AddrecepiesExecute() { Form4->ShowModal(); }
+void TForm1::suvetiExecute() { Form2->ShowModal(); }
+void TForm1::ReadmeExecute() { Form3->ShowModal(); }
+void TForm1::AboutExecute() { AboutBox->ShowModal(); }
+
+void TForm1::colorExecute()
+{
+}
+
+void TForm1::FindExecute()
+{
+}

@@ -1,0 +1,77 @@
+// The main window: recipe list, the two recipe views, the menu bar with the whole command set,
+// and the status bar.
+#pragma once
+#include "data/connection.h"
+#include "data/db_memo.h"
+#include "data/table.h"
+#include "ui/commands.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/picture.h"
+
+namespace catalogue {
+struct Category;
+}
+
+class TForm1 : public ui::Form {
+public:
+    TForm1();
+
+    // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
+    enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
+
+    ui::ImageList ImageList1;
+    ui::CommandSet ActionManager1;
+    ui::Panel Panel1;
+    ui::Picture Image1;
+    ui::Label Label1;
+    ui::Label Label2;
+    ui::Label Label3;
+    ui::ListBox ListBox1;
+    data::DbMemo DBMemo1;
+    data::DbMemo DBMemo2;
+    ui::StatusBar StatusBar;
+    data::Connection ADOConnection1;
+    data::Table ADOTable1;
+
+    void IzhodExecute();
+    void ProletExecute();
+    void LiatoExecute();
+    void EsenExecute();
+    void ZimaExecute();
+    void ZakuskiExecute();
+    void SupiExecute();
+    void PrediastieExecute();
+    void IastiaExecute();
+    void DesertiExecute();
+    void HolidayExecute();
+    void NationalExecute();
+    void MyRecepiesExecute();
+    void EnciklopediaExecute();
+    void colorExecute();
+    void ReadmeExecute();
+    void AboutExecute();
+    void AddrecepiesExecute();
+    void suvetiExecute();
+    void FindExecute();
+    void TortiExecute();
+    void sladkishiExecute();
+    void PostniSladkiExecute();
+    void DrebnisladkiExecute();
+    void KokteiliExecute();
+
+    void ListBox1Click();
+    void Minimize();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnMenuCommand(UINT id) override;
+
+private:
+    void AddCommands();
+    void BuildMenuBar();
+    void FormCreate();
+    void FillCategory(const catalogue::Category& category);
+    void ShowHint(UINT itemId, UINT flags);
+};

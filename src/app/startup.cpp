@@ -1,0 +1,73 @@
+// The start-up sequence.
+#include "app/startup.h"
+
+#include "app/pelnor.h"
+#include "app/program.h"
+#include "app/splash.h"
+#include "app/texts.h"
+#include "personal/addrecepies.h"
+#include "personal/myrecepies.h"
+#include "reference/about.h"
+#include "reference/popmenu.h"
+#include "reference/readme.h"
+#include "ui/text.h"
+
+#include <exception>
+
+TForm1* Form1 = nullptr;
+TAboutBox* AboutBox = nullptr;
+TForm4* Form4 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+TForm5* Form5 = nullptr;
+
+LastingWindows::~LastingWindows()
+{
+    Form1 = nullptr;
+    AboutBox = nullptr;
+    Form4 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form5 = nullptr;
+}
+
+void CreateLastingWindows(LastingWindows& windows)
+{
+    Form1 = (windows.form1 = std::make_unique<TForm1>()).get();
+    AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
+    Form4 = (windows.form4 = std::make_unique<TForm4>()).get();
+    Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
+    Form3 = (windows.form3 = std::make_unique<TForm3>()).get();
+    Form5 = (windows.form5 = std::make_unique<TForm5>()).get();
+}
+
+std::unique_ptr<TForm6> ShowSplash(ui::Application& app)
+{
+    auto splash = std::make_unique<TForm6>();
+    splash->Show();
+    app.ProcessUntil([&] { return !splash->TimerEnabled(); });
+    return splash;
+}
+
+int RunProgram(ui::Application& app, int showCommand)
+{
+    auto splash = ShowSplash(app);
+    app.SetTitle(std::wstring(app::kTitle));
+    LastingWindows windows;
+    try {
+        CreateLastingWindows(windows);
+    } catch (const std::exception& e) {
+        app.DialogService().Message(nullptr, ui::Widen(e.what()), std::wstring(app::kStartupErrorCaption), MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    splash.reset();
+    ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);
+    if (showCommand == SW_SHOWMINNOACTIVE) {
+        // The main window is shown by the first restore.
+        app.Minimize();
+    } else {
+        Form1->Show(showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    }
+    app.Run();
+    return 0;
+}

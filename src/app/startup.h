@@ -1,0 +1,31 @@
+// The start-up sequence: splash, the six lasting windows, the main loop.
+#pragma once
+#include "ui/application.h"
+
+#include <memory>
+
+class TForm1;
+class TAboutBox;
+class TForm4;
+class TForm2;
+class TForm3;
+class TForm5;
+
+// The lasting windows, alive from start-up to the end of the program.
+struct LastingWindows {
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<TForm4> form4;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<TForm5> form5;
+    ~LastingWindows();
+};
+
+// Creates the windows in the program's order and sets the program-wide references.
+void CreateLastingWindows(LastingWindows& windows);
+// Shows the splash and processes messages until its timer has fired once.
+class TForm6;
+std::unique_ptr<TForm6> ShowSplash(ui::Application& app);
+// The whole run; returns the process exit code.
+int RunProgram(ui::Application& app, int showCommand);

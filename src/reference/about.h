@@ -1,0 +1,8 @@
+// The About box.
+#pragma once
+#include "ui/form.h"
+
+class TAboutBox : public ui::Form {
+public:
+    TAboutBox();
+};

@@ -1,0 +1,35 @@
+// A stand-in for the message boxes and dialogs: records what was shown, answers from a script.
+#pragma once
+#include "ui/dialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace test_support {
+
+struct ShownMessage {
+    std::wstring text;
+    std::wstring caption;
+    UINT style = 0;
+};
+
+class ScriptedDialogs final : public ui::Dialogs {
+public:
+    int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override;
+    std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, ui::CustomColors& custom) override;
+
+    std::vector<ShownMessage> messages;
+    std::deque<int> messageAnswers;  // IDOK when empty
+
+    struct ColorRequest {
+        COLORREF initial;
+        ui::CustomColors custom;
+    };
+    std::vector<ColorRequest> colorRequests;
+    std::deque<std::optional<COLORREF>> colorAnswers;  // cancel when empty
+    std::deque<ui::CustomColors> customColorEdits;     // what the user leaves in the custom panel
+};
+
+}
