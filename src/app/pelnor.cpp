@@ -1,10 +1,12 @@
 // The main window.
 #include "app/pelnor.h"
 
+#include "app/appearance.h"
 #include "app/program.h"
 #include "app/texts.h"
 #include "catalogue/categories.h"
 #include "catalogue/category_fill.h"
+#include "catalogue/recipe_search.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
 #include "reference/about.h"
@@ -77,7 +79,7 @@ ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
 
 }
 
-TForm1::TForm1()
+TForm1::TForm1(app::SettingsFile settings)
     : ui::Form(MainFormArgs()),
       ImageList1(IDB_MENU_PICTURES),
       Panel1({.parent = Handle(),
@@ -93,11 +95,12 @@ TForm1::TForm1()
       DBMemo2({.parent = Image1.Handle(), .bounds = OnPicture(360, 224, 377, 209), .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {205, 310, 50}}),
       ADOConnection1(std::wstring(catalogue::kCatalogueConnection)),
-      ADOTable1(ADOConnection1)
+      ADOTable1(ADOConnection1),
+      FindDialog(Handle()),
+      settings_(std::move(settings))
 {
-    for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
-                              static_cast<ui::Control*>(&DBMemo2)})
-        view->SetColor(ui::kLight3D);
+    FindDialog.onFind = [this] { FindDialogFind(); };
+    SetViewsColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
     AddCommands();
     BuildMenuBar();
@@ -166,6 +169,31 @@ void TForm1::FormCreate()
     ListBox1.SetCursor(cursors.Get(app::kMaletCursor));
     ADOTable1.SetTableName(std::wstring(catalogue::kDesignTable));
     ADOTable1.Open();
+    const app::Appearance appearance = app::ReadAppearance(settings_);
+    SetViewsColor(appearance.color);
+    SetViewsFont(appearance.font);
+}
+
+void TForm1::FormClose()
+{
+    app::WriteAppearance(settings_, DBMemo1.BackgroundColor(), viewsFont_.height, Text());
+}
+
+void TForm1::SetViewsColor(ui::Color color)
+{
+    DBMemo1.SetColor(color);
+    DBMemo2.SetColor(color);
+    ListBox1.SetColor(color);
+}
+
+void TForm1::SetViewsFont(const ui::FontSpec& font)
+{
+    auto handle = ui::CreateFontHandle(font);
+    for (ui::Control* view : {static_cast<ui::Control*>(&DBMemo1), static_cast<ui::Control*>(&DBMemo2),
+                              static_cast<ui::Control*>(&ListBox1)})
+        view->SetFontHandle(handle.get());
+    viewsFont_ = font;
+    viewsFontHandle_ = std::move(handle);
 }
 
 void TForm1::Minimize()
@@ -176,6 +204,8 @@ void TForm1::Minimize()
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (FindDialog.HandleOwnerMessage(message, lParam))
+        return 0;
     if (message == WM_MENUSELECT)
         ShowHint(LOWORD(wParam), HIWORD(wParam));
     return ui::Form::HandleMessage(message, wParam, lParam);
@@ -245,8 +275,27 @@ void TForm1::AboutExecute() { AboutBox->ShowModal(); }
 
 void TForm1::colorExecute()
 {
+    const auto chosen = ui::Application::Current().DialogService().PickColor(Handle(), lastPickedColor_, customColors_);
+    if (!chosen)
+        return;
+    lastPickedColor_ = *chosen;
+    const auto color = ui::Color::Direct(*chosen);
+    DBMemo2.SetColor(color);
+    DBMemo1.SetColor(color);
+    ListBox1.SetColor(color);
 }
 
 void TForm1::FindExecute()
 {
+    FindDialog.Execute();
+    FindPos = 0;
+    ListBox1.Select(-1);
+}
+
+void TForm1::FindDialogFind()
+{
+    if (catalogue::FindNext(ListBox1, FindPos, FindDialog.SearchText()))
+        return;
+    ui::Application::Current().ShowMessage(std::wstring(catalogue::kNoMoreRecipes));
+    FindDialog.CloseDialog();
 }

@@ -1,11 +1,15 @@
 // The main window: recipe list, the two recipe views, the menu bar with the whole command set,
 // and the status bar.
 #pragma once
+#include "app/settings_file.h"
 #include "data/connection.h"
 #include "data/db_memo.h"
 #include "data/table.h"
 #include "ui/commands.h"
 #include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/find_dialog.h"
+#include "ui/font.h"
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/picture.h"
@@ -16,7 +20,8 @@ struct Category;
 
 class TForm1 : public ui::Form {
 public:
-    TForm1();
+    // The appearance settings come from and go to `settings`.
+    explicit TForm1(app::SettingsFile settings);
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
     enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
@@ -34,6 +39,9 @@ public:
     ui::StatusBar StatusBar;
     data::Connection ADOConnection1;
     data::Table ADOTable1;
+    ui::FindDialog FindDialog;
+    // The index of the next list entry the search examines.
+    std::int32_t FindPos = 0;
 
     void IzhodExecute();
     void ProletExecute();
@@ -62,9 +70,11 @@ public:
     void KokteiliExecute();
 
     void ListBox1Click();
+    void FindDialogFind();
     void Minimize();
 
 protected:
+    void FormClose() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnMenuCommand(UINT id) override;
 
@@ -74,4 +84,13 @@ private:
     void FormCreate();
     void FillCategory(const catalogue::Category& category);
     void ShowHint(UINT itemId, UINT flags);
+    void SetViewsColor(ui::Color color);
+    void SetViewsFont(const ui::FontSpec& font);
+
+    app::SettingsFile settings_;
+    ui::FontSpec viewsFont_;
+    ui::FontHandle viewsFontHandle_;
+    // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
+    COLORREF lastPickedColor_ = RGB(0, 0, 0);
+    ui::CustomColors customColors_{};
 };

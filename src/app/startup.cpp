@@ -33,7 +33,7 @@ LastingWindows::~LastingWindows()
 
 void CreateLastingWindows(LastingWindows& windows)
 {
-    Form1 = (windows.form1 = std::make_unique<TForm1>()).get();
+    Form1 = (windows.form1 = std::make_unique<TForm1>(app::SettingsFile::ForExecutable())).get();
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
     Form4 = (windows.form4 = std::make_unique<TForm4>()).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();

@@ -120,7 +120,7 @@ ImageList::ImageList(int bitmapResource)
     const int height = section.dsBm.bmHeight;
     if (section.dsBm.bmBitsPixel != 32 || height != 16)
         throw Error(L"Картините на менюто трябва да са 32-битови, високи 16 точки");
-    // Read the strip top-down as BGRA, then cut it into premultiplied 16 x 16 pictures.
+    // Read the strip top-down as BGRA, then cut it into 16 x 16 pictures.
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -132,6 +132,9 @@ ImageList::ImageList(int bitmapResource)
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, strip.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    // Menus draw item bitmaps without their alpha everywhere: blend onto the menu colour.
+    const COLORREF menu = GetSysColor(COLOR_MENU);
+    const std::uint8_t background[3] = {GetBValue(menu), GetGValue(menu), GetRValue(menu)};
     for (int picture = 0; picture < width / 16; ++picture) {
         const DibSection dib = CreateDib(16, 16, 32);
         for (int y = 0; y < 16; ++y) {
@@ -140,8 +143,8 @@ ImageList::ImageList(int bitmapResource)
                 std::uint8_t* to = dib.bits + (y * 16 + x) * 4;
                 const unsigned alpha = from[3];
                 for (int channel = 0; channel < 3; ++channel)
-                    to[channel] = static_cast<std::uint8_t>(from[channel] * alpha / 255);
-                to[3] = static_cast<std::uint8_t>(alpha);
+                    to[channel] = static_cast<std::uint8_t>((from[channel] * alpha + background[channel] * (255 - alpha)) / 255);
+                to[3] = 255;
             }
         }
         pictures_.emplace_back(dib.bitmap);

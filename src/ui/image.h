@@ -19,7 +19,7 @@ class ImageList {
 public:
     explicit ImageList(int bitmapResource);
     int Count() const { return static_cast<int>(pictures_.size()); }
-    // A premultiplied 32-bit bitmap for menu items; nullptr for an index outside the list.
+    // An opaque bitmap for menu items, on the menu colour; nullptr for an index outside the list.
     HBITMAP MenuBitmap(int index) const;
 
 private:
