@@ -23,9 +23,7 @@ void FillNames(data::Table& table, ui::ListBox& list, const std::function<void(i
 
 void MoveToPosition(data::Table& table, int index)
 {
-    table.First();
-    for (int step = 0; step < index; ++step)
-        table.Next();
+    table.MoveToPosition(index > 0 ? static_cast<std::size_t>(index) : 0);
 }
 
 }

@@ -70,6 +70,13 @@ void Table::Next()
     changed_.Notify();
 }
 
+void Table::MoveToPosition(std::size_t position)
+{
+    RequireOpen();
+    current_ = std::min(position, rows_.size());
+    changed_.Notify();
+}
+
 bool Table::Eof() const
 {
     RequireOpen();

@@ -36,6 +36,9 @@ public:
     void First();
     // From the last row, moves to the end; at the end, does nothing.
     void Next();
+    // The row reached by First and then `position` times Next, with one change notification, so
+    // that bound views are not redrawn for every row passed on the way.
+    void MoveToPosition(std::size_t position);
     bool Eof() const;
     std::size_t RecordCount() const;
     // The current row's index; RecordCount() at the end.
