@@ -1,15 +1,9 @@
 // The start-up sequence: splash, the six lasting windows, the main loop.
 #pragma once
+#include "app/program.h"
 #include "ui/application.h"
 
 #include <memory>
-
-class TForm1;
-class TAboutBox;
-class TForm4;
-class TForm2;
-class TForm3;
-class TForm5;
 
 // The lasting windows, alive from start-up to the end of the program.
 struct LastingWindows {
@@ -24,8 +18,8 @@ struct LastingWindows {
 
 // Creates the windows in the program's order and sets the program-wide references.
 void CreateLastingWindows(LastingWindows& windows);
-// Shows the splash and processes messages until its timer has fired once.
 class TForm6;
+// Shows the splash and processes messages until its timer has fired once.
 std::unique_ptr<TForm6> ShowSplash(ui::Application& app);
 // The whole run; returns the process exit code.
 int RunProgram(ui::Application& app, int showCommand);
