@@ -231,7 +231,7 @@ void TForm1::FillCategory(const catalogue::Category& category)
     DBMemo1.Unbind();
     DBMemo2.Unbind();
     const std::wstring status(category.status);
-    catalogue::FillNames(ADOTable1, ListBox1, [&](int count) {
+    catalogue::FillNames(ADOTable1, ListBox1, StatusBar, [&](int count) {
         StatusBar.SetPanelText(kCataloguePanel,
                                category.counted ? status + std::to_wstring(count) + std::wstring(catalogue::kCountSuffix) : status);
     });

@@ -5,14 +5,14 @@
 
 namespace catalogue {
 
-void FillNames(data::Table& table, ui::ListBox& list, const std::function<void(int)>& onRow)
+void FillNames(data::Table& table, ui::ListBox& list, ui::Control& counter, const std::function<void(int)>& onRow)
 {
-    // Redrawing the list for each added row costs far more than the row itself.
-    list.BeginUpdate();
+    // Redrawing for each added row costs far more than the row itself.
     struct Redraw {
-        ui::ListBox& list;
-        ~Redraw() { list.EndUpdate(); }
-    } redraw{list};
+        ui::Control& control;
+        explicit Redraw(ui::Control& c) : control(c) { control.BeginUpdate(); }
+        ~Redraw() { control.EndUpdate(); }
+    } listRedraw{list}, counterRedraw{counter};
     int count = 0;
     while (!table.Eof()) {
         list.Add(table.FieldText(std::wstring(kNameField)));

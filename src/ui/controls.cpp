@@ -64,17 +64,6 @@ void ListBox::Select(int index)
     Send(LB_SETCURSEL, index);
 }
 
-void ListBox::BeginUpdate()
-{
-    Send(WM_SETREDRAW, FALSE);
-}
-
-void ListBox::EndUpdate()
-{
-    Send(WM_SETREDRAW, TRUE);
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-}
-
 void ListBox::OnCommandNotification(WORD code)
 {
     if (code == LBN_SELCHANGE && onSelectionChanged)

@@ -25,10 +25,6 @@ public:
     int SelectedIndex() const;  // -1 when nothing is selected
     // Selecting from code runs no selection handler.
     void Select(int index);
-    // Switches redrawing off while many items are added, then repaints once.
-    void BeginUpdate();
-    void EndUpdate();
-
     // Runs when the user changes the selection with the mouse or the keyboard.
     std::function<void()> onSelectionChanged;
 

@@ -222,6 +222,17 @@ void Control::SetFontHandle(HFONT font)
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+void Control::BeginUpdate()
+{
+    Send(WM_SETREDRAW, FALSE);
+}
+
+void Control::EndUpdate()
+{
+    Send(WM_SETREDRAW, TRUE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 HBRUSH Control::OnControlColor(HDC dc)
 {
     if (!colored_)

@@ -83,6 +83,9 @@ public:
     Color BackgroundColor() const { return color_; }
     void SetFontHandle(HFONT font);
     void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+    // Switches redrawing off while the control changes many times, then repaints once.
+    void BeginUpdate();
+    void EndUpdate();
 
     // Called by the parent window with the routed messages.
     virtual void OnCommandNotification(WORD) {}
