@@ -1,0 +1,76 @@
+// Start-up: the lasting windows and their references, the splash wait, and a start without a catalogue.
+#include "app/pelnor.h"
+#include "app/program.h"
+#include "app/splash.h"
+#include "app/startup.h"
+#include "personal/addrecepies.h"
+#include "personal/myrecepies.h"
+#include "reference/about.h"
+#include "reference/popmenu.h"
+#include "reference/readme.h"
+#include "support/app_fixture.h"
+#include "support/catalogue_db.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using ui::Narrow;
+
+using StartupTest = test_support::AppTest;
+
+std::string ClassName(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return Narrow(name);
+}
+
+TEST_F(StartupTest, CreatesTheSixLastingWindowsInOrderAndPointsTheReferencesAtThem)
+{
+    test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко", L"Разбърква се."}}}});
+    LastingWindows windows;
+    CreateLastingWindows(windows);
+
+    std::vector<std::string> classes;
+    for (const ui::Form* form : app.Forms())
+        classes.push_back(ClassName(form->Handle()));
+    EXPECT_EQ(classes, (std::vector<std::string>{"TForm1", "TAboutBox", "TForm4", "TForm2", "TForm3", "TForm5"}));
+
+    const std::vector<const ui::Form*> references{Form1, AboutBox, Form4, Form2, Form3, Form5};
+    const std::vector<const ui::Form*> created{windows.form1.get(), windows.aboutBox.get(), windows.form4.get(),
+                                               windows.form2.get(), windows.form3.get(), windows.form5.get()};
+    EXPECT_EQ(references, created);
+    EXPECT_EQ(std::vector<const ui::Form*>(app.Forms().begin(), app.Forms().end()), created);
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(StartupTest, SplashTimerRunsFromCreation)
+{
+    const TForm6 splash;
+    EXPECT_TRUE(splash.TimerEnabled());
+}
+
+TEST_F(StartupTest, ShowSplashReturnsTheVisibleSplashOnceItsTimerHasStopped)
+{
+    const auto splash = ShowSplash(app);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_FALSE(splash->TimerEnabled());
+    EXPECT_TRUE(splash->Visible());
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(StartupTest, RunWithoutTheCatalogueShowsOneErrorNamingTheFileAndReturns1)
+{
+    EXPECT_EQ(RunProgram(app, SW_SHOWNORMAL), 1);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(Narrow(dialogs.messages[0].caption), "Application Error");
+    EXPECT_NE(dialogs.messages[0].text.find(L"pelnor_recepies.rec"), std::wstring::npos) << Narrow(dialogs.messages[0].text);
+}
+
+}
