@@ -63,6 +63,11 @@ std::wstring NoCurrentRow(std::wstring_view table)
     return L"Таблицата " + Quoted(table) + L" няма текущ запис.";
 }
 
+std::wstring RowDeleted(std::wstring_view table)
+{
+    return L"Записът е изтрит от таблицата " + Quoted(table) + L" след последното ѝ прочитане.";
+}
+
 std::wstring NotInserting(std::wstring_view table)
 {
     return L"В таблицата " + Quoted(table) + L" не се добавя запис.";

@@ -81,6 +81,11 @@ void Statement::Run()
     }
 }
 
+void Statement::Reset() noexcept
+{
+    sqlite3_reset(statement_.get());
+}
+
 int Statement::ColumnCount() const
 {
     return sqlite3_column_count(statement_.get());

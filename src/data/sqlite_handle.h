@@ -36,6 +36,8 @@ public:
     // True while a row is available; false once the statement is done.
     bool Step();
     void Run();
+    // Ends the current run so the statement holds no read lock, keeping it prepared with its bindings.
+    void Reset() noexcept;
 
     int ColumnCount() const;
     std::wstring ColumnName(int column) const;

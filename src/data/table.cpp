@@ -1,4 +1,4 @@
-// Table: the row snapshot, movement, and the statements that change the file.
+// Table: the rows' order, movement, on-demand reads and the statements that change the file.
 #include "data/table.h"
 
 #include "data/error.h"
@@ -6,15 +6,26 @@
 #include "data/names.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace data {
 
 namespace {
 
-// Every row read carries its rowid first, so deletes hit exactly the row the user saw.
-std::string SelectRows(const std::string& table)
+// Rows are known by rowid, so reads and deletes hit exactly the row the user saw.
+std::string SelectRowids(const std::string& table)
 {
-    return "SELECT rowid, * FROM " + table;
+    return "SELECT rowid FROM " + table + " ORDER BY rowid";
+}
+
+std::string SelectField(const std::string& table, const std::string& field)
+{
+    return "SELECT " + field + " FROM " + table + " WHERE rowid = ?";
+}
+
+std::string SelectFieldFrom(const std::string& table, const std::string& field)
+{
+    return "SELECT rowid, " + field + " FROM " + table + " WHERE rowid >= ? ORDER BY rowid";
 }
 
 }  // namespace
@@ -36,7 +47,8 @@ void Table::Open()
     if (active_)
         return;
     stored_name_ = StoredName();
-    ReadRows();
+    ReadFieldNames();
+    ReadRowids();
     current_ = 0;
     active_ = true;
     changed_.Notify();
@@ -48,7 +60,8 @@ void Table::Close()
         return;
     active_ = false;
     fields_.clear();
-    rows_.clear();
+    rowids_.clear();
+    readers_.clear();
     current_ = 0;
     pending_.reset();
     changed_.Notify();
@@ -64,7 +77,7 @@ void Table::First()
 void Table::Next()
 {
     RequireOpen();
-    if (current_ == rows_.size())
+    if (current_ == rowids_.size())
         return;
     ++current_;
     changed_.Notify();
@@ -73,20 +86,20 @@ void Table::Next()
 void Table::MoveToPosition(std::size_t position)
 {
     RequireOpen();
-    current_ = std::min(position, rows_.size());
+    current_ = std::min(position, rowids_.size());
     changed_.Notify();
 }
 
 bool Table::Eof() const
 {
     RequireOpen();
-    return current_ == rows_.size();
+    return current_ == rowids_.size();
 }
 
 std::size_t Table::RecordCount() const
 {
     RequireOpen();
-    return rows_.size();
+    return rowids_.size();
 }
 
 std::size_t Table::Position() const
@@ -110,26 +123,59 @@ const std::vector<std::wstring>& Table::FieldNames() const
 std::wstring Table::FieldText(std::wstring_view field) const
 {
     RequireCurrentRow();
-    std::optional<std::wstring> value = ValueAt(current_, field);
+    const std::size_t index = FieldIndex(field);
+    std::optional<Value> value = ReadValue(rowids_[current_], index);
     if (!value)
+        throw Error(messages::RowDeleted(name_));
+    if (!*value)
         throw Error(messages::FieldIsNull(field, name_));
-    return std::move(*value);
+    return std::move(**value);
 }
 
 std::optional<std::wstring> Table::FieldValue(std::wstring_view field) const
 {
     const std::size_t index = FieldIndex(field);
-    if (current_ == rows_.size())
+    if (current_ == rowids_.size())
         return std::nullopt;
-    return rows_[current_].values[index];
+    return ReadValue(rowids_[current_], index).value_or(std::nullopt);
 }
 
 std::optional<std::wstring> Table::ValueAt(std::size_t row, std::wstring_view field) const
 {
     const std::size_t index = FieldIndex(field);
-    if (row >= rows_.size())
+    if (row >= rowids_.size())
         throw Error(messages::NoCurrentRow(name_));
-    return rows_[row].values[index];
+    return ReadValue(rowids_[row], index).value_or(std::nullopt);
+}
+
+void Table::ReadTexts(std::wstring_view field, const std::function<void(std::wstring)>& sink)
+{
+    const std::string column = QuoteIdentifier(fields_[FieldIndex(field)]);
+    if (current_ == rowids_.size())
+        return;
+    Statement select(connection_.Handle(), SelectFieldFrom(QuoteIdentifier(stored_name_), column));
+    select.Bind(1, rowids_[current_]);
+    // The rest of the rows is read again as it is now, so rows deleted meanwhile drop out and the
+    // values passed on line up with the rows' positions.
+    rowids_.resize(current_);
+    std::exception_ptr failure;
+    while (select.Step()) {
+        rowids_.push_back(select.Integer(0));
+        if (failure)
+            continue;
+        try {
+            std::optional<std::wstring> text = select.Text(1);
+            if (!text)
+                throw Error(messages::FieldIsNull(field, name_));
+            sink(std::move(*text));
+            ++current_;
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    changed_.Notify();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void Table::Insert()
@@ -173,9 +219,8 @@ void Table::Post()
         insert.Bind(parameter++, text);
     insert.Run();
     pending_.reset();
-    // Read the row back: the file filled in the ID and any defaults.
-    rows_.push_back(ReadRow(sqlite3_last_insert_rowid(connection_.Handle())));
-    current_ = rows_.size() - 1;
+    rowids_.push_back(sqlite3_last_insert_rowid(connection_.Handle()));
+    current_ = rowids_.size() - 1;
     changed_.Notify();
 }
 
@@ -183,10 +228,10 @@ void Table::Delete()
 {
     RequireCurrentRow();
     Statement(connection_.Handle(), "DELETE FROM " + QuoteIdentifier(stored_name_) + " WHERE rowid = ?")
-        .Bind(1, rows_[current_].rowid)
+        .Bind(1, rowids_[current_])
         .Run();
-    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
-    if (current_ == rows_.size() && current_ > 0)
+    rowids_.erase(rowids_.begin() + static_cast<std::ptrdiff_t>(current_));
+    if (current_ == rowids_.size() && current_ > 0)
         --current_;
     changed_.Notify();
 }
@@ -194,20 +239,20 @@ void Table::Delete()
 void Table::Refresh()
 {
     RequireOpen();
-    const bool was_empty = rows_.empty();
-    const bool was_at_end = current_ == rows_.size();
-    const std::int64_t rowid = was_at_end ? 0 : rows_[current_].rowid;
+    const bool was_empty = rowids_.empty();
+    const bool was_at_end = current_ == rowids_.size();
+    const std::int64_t rowid = was_at_end ? 0 : rowids_[current_];
     const std::size_t position = current_;
-    ReadRows();
-    const auto same = std::ranges::find(rows_, rowid, &Row::rowid);
+    ReadRowids();
+    const auto same = std::ranges::find(rowids_, rowid);
     if (was_empty)
         current_ = 0;
     else if (was_at_end)
-        current_ = rows_.size();
-    else if (same != rows_.end())
-        current_ = static_cast<std::size_t>(same - rows_.begin());
+        current_ = rowids_.size();
+    else if (same != rowids_.end())
+        current_ = static_cast<std::size_t>(same - rowids_.begin());
     else
-        current_ = rows_.empty() ? 0 : std::min(position, rows_.size() - 1);
+        current_ = rowids_.empty() ? 0 : std::min(position, rowids_.size() - 1);
     changed_.Notify();
 }
 
@@ -225,7 +270,7 @@ void Table::RequireOpen() const
 void Table::RequireCurrentRow() const
 {
     RequireOpen();
-    if (current_ == rows_.size())
+    if (current_ == rowids_.size())
         throw Error(messages::NoCurrentRow(name_));
 }
 
@@ -252,33 +297,41 @@ std::wstring Table::StoredName() const
     throw Error(messages::TableMissing(name_, connection_.FullPath()));
 }
 
-void Table::ReadRows()
+void Table::ReadFieldNames()
 {
-    Statement select(connection_.Handle(), SelectRows(QuoteIdentifier(stored_name_)) + " ORDER BY rowid");
+    // Preparing the statement is enough to learn the columns; no row is read.
+    const Statement select(connection_.Handle(), "SELECT * FROM " + QuoteIdentifier(stored_name_));
     std::vector<std::wstring> fields;
-    for (int column = 1; column < select.ColumnCount(); ++column)
+    for (int column = 0; column < select.ColumnCount(); ++column)
         fields.push_back(select.ColumnName(column));
-    std::vector<Row> rows;
-    while (select.Step()) {
-        Row row{select.Integer(0), {}};
-        for (int column = 1; column < select.ColumnCount(); ++column)
-            row.values.push_back(select.Text(column));
-        rows.push_back(std::move(row));
-    }
     fields_ = std::move(fields);
-    rows_ = std::move(rows);
+    readers_.clear();
+    readers_.resize(fields_.size());
 }
 
-Table::Row Table::ReadRow(std::int64_t rowid) const
+void Table::ReadRowids()
 {
-    Statement select(connection_.Handle(), SelectRows(QuoteIdentifier(stored_name_)) + " WHERE rowid = ?");
-    select.Bind(1, rowid);
-    Row row{rowid, std::vector<std::optional<std::wstring>>(fields_.size())};
-    if (select.Step()) {
-        for (std::size_t index = 0; index < row.values.size(); ++index)
-            row.values[index] = select.Text(static_cast<int>(index) + 1);
-    }
-    return row;
+    Statement select(connection_.Handle(), SelectRowids(QuoteIdentifier(stored_name_)));
+    std::vector<std::int64_t> rowids;
+    while (select.Step())
+        rowids.push_back(select.Integer(0));
+    rowids_ = std::move(rowids);
+}
+
+std::optional<Table::Value> Table::ReadValue(std::int64_t rowid, std::size_t field) const
+{
+    std::optional<Statement>& reader = readers_[field];
+    if (!reader)
+        reader.emplace(connection_.Handle(), SelectField(QuoteIdentifier(stored_name_), QuoteIdentifier(fields_[field])));
+    // A statement left on a row would keep the file locked against other connections' writes.
+    struct Rewind {
+        Statement& statement;
+        ~Rewind() { statement.Reset(); }
+    } rewind{*reader};
+    reader->Bind(1, rowid);
+    if (!reader->Step())
+        return std::nullopt;
+    return reader->Text(0);
 }
 
 }  // namespace data

@@ -1,4 +1,4 @@
-// A table of a database file, read as a snapshot of rows in stored order with a current row.
+// A table of a database file: its rows in stored order with a current row, field values read on demand.
 #pragma once
 
 #include "data/connection.h"
@@ -15,7 +15,10 @@
 
 namespace data {
 
-// Rows are read at Open and Refresh, ordered as they were stored, so every pass lists them alike.
+// Which rows there are, and their order, is read at Open and Refresh (by rowid, as they were
+// stored), so every pass lists them alike; field values are read from the file each time they are
+// asked for, so a value is never older than the file. A row another connection deleted keeps its
+// place until Refresh but has no values: FieldText throws, FieldValue and ValueAt give nullopt.
 // Field names match regardless of case. Anything that needs rows or fields throws data::Error
 // while the table is closed.
 class Table {
@@ -53,8 +56,15 @@ public:
     // Any row's value, for views that list every row (a grid); nullopt for NULL.
     std::optional<std::wstring> ValueAt(std::size_t row, std::wstring_view field) const;
 
+    // What FieldText and Next from the current row to the end would give, read with one statement
+    // and announced with one change notification: `sink` gets each row's value of `field` in order.
+    // The rows from the current one on are taken as the file has them now. A NULL value throws as
+    // FieldText does and, like an exception from `sink`, leaves that row current; otherwise the
+    // table ends at its end.
+    void ReadTexts(std::wstring_view field, const std::function<void(std::wstring)>& sink);
+
     // Insert starts a new row, SetFieldText fills it, Post stores it: the file assigns the ID and
-    // the row joins the end of the snapshot as the current row.
+    // the row joins the end of the rows as the current row.
     void Insert();
     void SetFieldText(std::wstring_view field, std::wstring text);
     void Post();
@@ -68,25 +78,27 @@ public:
     Subscription OnChange(std::function<void()> observer);
 
 private:
-    struct Row {
-        std::int64_t rowid = 0;
-        std::vector<std::optional<std::wstring>> values;
-    };
+    using Value = std::optional<std::wstring>;
     using PendingRow = std::vector<std::pair<std::size_t, std::wstring>>;
 
     void RequireOpen() const;
     void RequireCurrentRow() const;
     std::size_t FieldIndex(std::wstring_view field) const;
     std::wstring StoredName() const;
-    void ReadRows();
-    Row ReadRow(std::int64_t rowid) const;
+    void ReadFieldNames();
+    void ReadRowids();
+    // nullopt when the row is no longer in the file.
+    std::optional<Value> ReadValue(std::int64_t rowid, std::size_t field) const;
 
     Connection& connection_;
     std::wstring name_;
     std::wstring stored_name_;
     bool active_ = false;
     std::vector<std::wstring> fields_;
-    std::vector<Row> rows_;
+    // The rows in stored order, by rowid; values are read through `readers_`, one per field,
+    // prepared when the field is first read and kept while the table is open.
+    std::vector<std::int64_t> rowids_;
+    mutable std::vector<std::optional<Statement>> readers_;
     std::size_t current_ = 0;
     std::optional<PendingRow> pending_;
     ChangeSignal changed_;
