@@ -228,10 +228,11 @@ void TForm1::FillCategory(const catalogue::Category& category)
     ADOTable1.SetTableName(std::wstring(category.table));
     ADOTable1.Open();
     ListBox1.Clear();
+    listedNames_.clear();
     DBMemo1.Unbind();
     DBMemo2.Unbind();
     const std::wstring status(category.status);
-    catalogue::FillNames(ADOTable1, ListBox1, StatusBar, [&](int count) {
+    catalogue::FillNames(ADOTable1, ListBox1, listedNames_, [&](int count) {
         StatusBar.SetPanelText(kCataloguePanel,
                                category.counted ? status + std::to_wstring(count) + std::wstring(catalogue::kCountSuffix) : status);
     });
@@ -294,7 +295,7 @@ void TForm1::FindExecute()
 
 void TForm1::FindDialogFind()
 {
-    if (catalogue::FindNext(ListBox1, FindPos, FindDialog.SearchText()))
+    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText()))
         return;
     ui::Application::Current().ShowMessage(std::wstring(catalogue::kNoMoreRecipes));
     FindDialog.CloseDialog();

@@ -88,6 +88,8 @@ private:
     void SetViewsFont(const ui::FontSpec& font);
 
     app::SettingsFile settings_;
+    // ListBox1's entries as the last fill listed them, for the search.
+    std::vector<std::wstring> listedNames_;
     ui::FontSpec viewsFont_;
     ui::FontHandle viewsFontHandle_;
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.

@@ -5,20 +5,35 @@
 
 namespace catalogue {
 
-void FillNames(data::Table& table, ui::ListBox& list, ui::Control& counter, const std::function<void(int)>& onRow)
+int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& names,
+              const std::function<void(int)>& showCount)
 {
     // Redrawing for each added row costs far more than the row itself.
     struct Redraw {
         ui::Control& control;
         explicit Redraw(ui::Control& c) : control(c) { control.BeginUpdate(); }
         ~Redraw() { control.EndUpdate(); }
-    } listRedraw{list}, counterRedraw{counter};
+    } listRedraw{list};
+    const std::size_t rows = table.RecordCount() - table.Position();
+    list.Reserve(static_cast<int>(rows));
+    names.reserve(names.size() + rows);
+    // The count is shown once, at the end: nothing is drawn while the fill runs, so a count set
+    // for every row would cost time and show nothing more.
     int count = 0;
-    while (!table.Eof()) {
-        list.Add(table.FieldText(std::wstring(kNameField)));
-        table.Next();
-        onRow(++count);
+    try {
+        table.ReadTexts(kNameField, [&](std::wstring name) {
+            list.Add(name);
+            names.push_back(std::move(name));
+            ++count;
+        });
+    } catch (...) {
+        if (count > 0)
+            showCount(count);
+        throw;
     }
+    if (count > 0)
+        showCount(count);
+    return count;
 }
 
 void MoveToPosition(data::Table& table, int index)

@@ -4,13 +4,17 @@
 #include "ui/controls.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace catalogue {
 
-// Appends field `name` of each row to `list`, from the current row to the end; after each row
-// `onRow` gets the number of rows listed so far. A null name stops the fill with an error.
-// `counter`, the control that shows the count, is redrawn once at the end like the list.
-void FillNames(data::Table& table, ui::ListBox& list, ui::Control& counter, const std::function<void(int)>& onRow);
+// Appends field `name` of each row, from the current row to the end, to `list` and to `names`
+// (the list's entries kept beside it, for the search), reading the names with one statement.
+// `showCount` gets the number of rows listed once the fill ends, or stops at a null name with an
+// error; it is not called when no row was listed. Returns that number.
+int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& names,
+              const std::function<void(int)>& showCount);
 
 // List entry k is the row reached by moving to the first row and then k times to the next one.
 void MoveToPosition(data::Table& table, int index);

@@ -3,10 +3,11 @@
 
 namespace catalogue {
 
-bool FindNext(ui::ListBox& list, std::int32_t& findPos, std::wstring_view text)
+bool FindNext(const std::vector<std::wstring>& names, ui::ListBox& list, std::int32_t& findPos, std::wstring_view text)
 {
-    while (findPos < list.Count()) {
-        const std::wstring entry = list.Item(findPos);
+    const auto count = static_cast<std::int32_t>(names.size());
+    while (findPos < count) {
+        const std::wstring& entry = names[static_cast<std::size_t>(findPos)];
         ++findPos;
         if (!text.empty() && entry.find(text) != std::wstring::npos) {
             list.Select(findPos - 1);

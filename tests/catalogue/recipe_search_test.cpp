@@ -138,12 +138,13 @@ TEST(RecipeSearch, MatchesPlainSubstrings)
         Host() : ui::Form({.caption = L"host", .clientWidth = 200, .clientHeight = 200}) {}
     } host;
     ui::ListBox list({.parent = host.Handle(), .bounds = {0, 0, 100, 100}});
-    for (const wchar_t* entry : {L"Таратор", L"Спанак с ориз", L"Салата"})
+    const std::vector<std::wstring> names{L"Таратор", L"Спанак с ориз", L"Салата"};
+    for (const auto& entry : names)
         list.Add(entry);
     for (const auto& c : cases) {
         std::int32_t findPos = 0;
         list.Select(-1);
-        const bool found = catalogue::FindNext(list, findPos, c.text);
+        const bool found = catalogue::FindNext(names, list, findPos, c.text);
         EXPECT_EQ(found ? list.SelectedIndex() : -1, c.found) << std::wstring(c.text).size();
         EXPECT_EQ(findPos, found ? c.found + 1 : list.Count());
     }
