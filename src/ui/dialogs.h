@@ -5,16 +5,27 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
 using CustomColors = std::array<COLORREF, 16>;
+
+// A button of a message box with the caption the program gives it, such as { IDYES, L"&Yes" }.
+struct ButtonCaption {
+    int id = 0;
+    std::wstring text;
+};
 
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // MessageBoxW's contract: style flags in, the pressed button's ID out.
     virtual int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) = 0;
+    // The same box with the buttons of `style` captioned as the program names them, not in the system's
+    // language; a button missing from `buttons` keeps the system's caption.
+    virtual int MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
+                                   const std::vector<ButtonCaption>& buttons) = 0;
     // The standard colour dialog, fully open; nullopt when cancelled. The custom colours are kept in place.
     virtual std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) = 0;
 };
@@ -22,6 +33,8 @@ public:
 class Win32Dialogs final : public Dialogs {
 public:
     int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override;
+    int MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
+                           const std::vector<ButtonCaption>& buttons) override;
     std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) override;
 };
 

@@ -3,9 +3,15 @@
 
 namespace test_support {
 
-int ScriptedDialogs::Message(HWND, const std::wstring& text, const std::wstring& caption, UINT style)
+int ScriptedDialogs::Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style)
 {
-    messages.push_back({text, caption, style});
+    return MessageWithButtons(owner, text, caption, style, {});
+}
+
+int ScriptedDialogs::MessageWithButtons(HWND, const std::wstring& text, const std::wstring& caption, UINT style,
+                                        const std::vector<ui::ButtonCaption>& buttons)
+{
+    messages.push_back({text, caption, style, buttons});
     if (messageAnswers.empty())
         return IDOK;
     const int answer = messageAnswers.front();

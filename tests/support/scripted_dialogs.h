@@ -13,15 +13,19 @@ struct ShownMessage {
     std::wstring text;
     std::wstring caption;
     UINT style = 0;
+    // The program's own button captions, for boxes that name their buttons.
+    std::vector<ui::ButtonCaption> buttons;
 };
 
 class ScriptedDialogs final : public ui::Dialogs {
 public:
     int Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style) override;
+    int MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
+                           const std::vector<ui::ButtonCaption>& buttons) override;
     std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, ui::CustomColors& custom) override;
 
     std::vector<ShownMessage> messages;
-    std::deque<int> messageAnswers;  // IDOK when empty
+    std::deque<int> messageAnswers;  // IDOK when empty; both kinds of box take their answers from here
 
     struct ColorRequest {
         COLORREF initial;

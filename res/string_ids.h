@@ -1,0 +1,50 @@
+// Numbers of the table and field names in the executable's string table.
+#pragma once
+
+// Fields of every recipe table, catalogue and own recipes alike (names match regardless of case).
+#define IDS_FIELD_NAME 1000
+#define IDS_FIELD_PRODUCTS 1001
+#define IDS_FIELD_BURN 1002
+
+// The catalogue's tables, one per category command.
+#define IDS_TABLE_PROLET 1100
+#define IDS_TABLE_LIATO 1101
+#define IDS_TABLE_ESEN 1102
+#define IDS_TABLE_ZIMA 1103
+#define IDS_TABLE_ZAKUSKI 1104
+#define IDS_TABLE_SUPI 1105
+#define IDS_TABLE_PREDIASTIE 1106
+#define IDS_TABLE_IASTIA 1107
+#define IDS_TABLE_DESERTI 1108
+#define IDS_TABLE_TORTI 1109
+#define IDS_TABLE_SLADKISHI 1110
+#define IDS_TABLE_POSTNI_SLADKI 1111
+#define IDS_TABLE_DREBNI_SLADKI 1112
+#define IDS_TABLE_HOLIDAY 1113
+#define IDS_TABLE_NATIONAL 1114
+#define IDS_TABLE_KOKTEILI 1115
+#define IDS_TABLE_PODPRAVKI 1116
+
+// The own recipes.
+#define IDS_TABLE_MY_RECIPES 1200
+#define IDS_FIELD_ID 1201
+#define IDS_FIELD_RECIPE_NAME 1202
+
+// The advice tables and their fields.
+#define IDS_TABLE_ENERGY 1300
+#define IDS_TABLE_MERKI 1301
+#define IDS_TABLE_DPM 1302
+#define IDS_FIELD_INFO 1310
+#define IDS_FIELD_MERKI_KIND 1311
+#define IDS_FIELD_MERKI_TEACUP 1312
+#define IDS_FIELD_MERKI_COFFEE_CUP 1313
+#define IDS_FIELD_MERKI_TABLESPOON 1314
+#define IDS_FIELD_MERKI_TEASPOON 1315
+#define IDS_FIELD_DPM_PRODUCTS 1320
+#define IDS_FIELD_DPM_MEASURES 1321
+#define IDS_FIELD_DPM_WEIGHT 1322
+#define IDS_FIELD_ENERGY_PRODUCT 1330
+#define IDS_FIELD_ENERGY_PROTEINS 1331
+#define IDS_FIELD_ENERGY_FATS 1332
+#define IDS_FIELD_ENERGY_CARBOHYDRATES 1333
+#define IDS_FIELD_ENERGY_KILOCALORIES 1334

@@ -1,0 +1,19 @@
+// Reading the string table straight from the loaded resources.
+#include "ui/resource_text.h"
+
+#include "ui/error.h"
+#include "ui/window.h"
+
+namespace ui {
+
+std::wstring ResourceText(UINT id)
+{
+    // With a zero buffer size LoadStringW hands out the resource's own text, which is not terminated.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(Instance(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || text == nullptr)
+        throw Error(L"Няма текст с номер " + std::to_wstring(id) + L" в ресурсите на програмата");
+    return std::wstring(text, static_cast<std::size_t>(length));
+}
+
+}
