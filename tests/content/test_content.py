@@ -20,10 +20,18 @@ RECIPE_TABLES = (
 )
 SPICE_TABLE = "Podpravki"
 CATALOGUE_FIELDS = ("name", "Products", "Burn")
-MIN_ROWS_PER_RECIPE_TABLE = 25
+MIN_ROWS_PER_RECIPE_TABLE = 30
 MIN_RECIPES_IN_ALL = 400
 MIN_SPICES = 40
 MAX_NAME_LENGTH = 50
+
+# Names of one dish differ by case, spacing, punctuation, joining words and word order:
+# "Салата от зелен боб", "зелен боб салата" and "Салата със зелен боб" fold alike.
+NAME_JOINING_WORDS = frozenset(("от", "с", "със", "и"))
+YIELD_RE = re.compile(r"За (?:около )?\d")  # "За 4 порции", "За около 40 сладки"
+# an ingredient line names its amount: a number, a pinch, or "на вкус" for seasonings
+AMOUNT_RE = re.compile(r"\d|\bщипка\b|\bна вкус\b")
+STEP_RE = re.compile(r"(\d+)\. \S")
 
 ENERGY_COLUMNS = ("Продукти/100 грама", "Белтъчини/гр", "Мазнини/гр", "Въглехидрати/гр",
                   "Килокалории (ккал)")
@@ -90,6 +98,28 @@ def rows(db, table, cols):
     return db.execute(f'SELECT {names} FROM "{table}" ORDER BY ID').fetchall()
 
 
+def fold_name(name):
+    words = re.sub(r"[^\w\s]", " ", name.lower()).split()
+    return " ".join(sorted(w for w in words if w not in NAME_JOINING_WORDS))
+
+
+def recipe_problems(products, burn):
+    """What is wrong with the layout of one recipe's texts, as a list of messages."""
+    problems = []
+    lines = [line for line in products.split("\r\n") if line.strip()]
+    if not lines or not YIELD_RE.match(lines[0]):
+        problems.append(f"the first ingredient line is not the yield ('За ...'): {lines[:1]}")
+    ingredients = [line for line in lines[1:] if not line.endswith(":")]  # "За соса:" heads a group
+    if not ingredients:
+        problems.append("no ingredients")
+    problems += [f"ingredient without an amount: {line!r}" for line in ingredients if not AMOUNT_RE.search(line)]
+    steps = [line for line in burn.split("\r\n") if line.strip()]
+    numbers = [int(m.group(1)) if (m := STEP_RE.match(line)) else None for line in steps]
+    if not steps or numbers != list(range(1, len(steps) + 1)):
+        problems.append(f"the method is not numbered steps 1., 2., ... one per line: {numbers}")
+    return problems
+
+
 def is_number(value):
     return isinstance(value, (int, float)) and not isinstance(value, bool)
 
@@ -150,6 +180,52 @@ class Catalogue(unittest.TestCase):
                 self.assertGreaterEqual(counts[table], minimum, f"'{table}' has too few rows")
         total = sum(counts.get(t, 0) for t in RECIPE_TABLES)
         self.assertGreaterEqual(total, MIN_RECIPES_IN_ALL, "too few recipes in all")
+
+    def test_no_dish_twice_in_the_catalogue(self):
+        seen = {}
+        for table in RECIPE_TABLES:
+            if table not in self.tables:
+                continue  # reported by test_all_tables_exist_with_their_fields
+            for (name,) in rows(self.db, table, ("name",)):
+                key = fold_name(name)
+                with self.subTest(recipe=f"{table}: {name}"):
+                    self.assertNotIn(key, seen, f"the same dish as {seen.get(key)}")
+                seen.setdefault(key, f"{table}: {name}")
+
+    def test_recipes_have_yield_ingredients_and_numbered_steps(self):
+        for table in RECIPE_TABLES:
+            if table not in self.tables:
+                continue  # reported by test_all_tables_exist_with_their_fields
+            for name, products, burn in rows(self.db, table, CATALOGUE_FIELDS):
+                with self.subTest(recipe=f"{table}: {name}"):
+                    problems = recipe_problems(products or "", burn or "")
+                    self.assertFalse(problems, "; ".join(problems))
+
+
+class RecipeRules(unittest.TestCase):
+    """The helpers above catch what they are meant to catch."""
+
+    def test_fold_name(self):
+        same = (("Салата от зелен боб", "салата  със Зелен боб"), ("Зелен боб салата", "Салата от зелен боб"),
+                ("Сушени чушки, пълнени с боб", "Сушени чушки пълнени с боб"))
+        for a, b in same:
+            with self.subTest(a=a, b=b):
+                self.assertEqual(fold_name(a), fold_name(b))
+        self.assertNotEqual(fold_name("Боб чорба"), fold_name("Леща чорба"))
+
+    def test_recipe_problems(self):
+        good = ("За 4 порции\r\nЗа соса:\r\n500 г боб\r\nсол на вкус\r\nщипка канела", "1. Варете.\r\n2. Сервирайте.")
+        self.assertEqual(recipe_problems(*good), [])
+        cases = (("500 г боб", good[1], "yield"),
+                 ("За соса:\r\n500 г боб", good[1], "yield"),
+                 ("За 4 порции", good[1], "no ingredients"),
+                 ("За 4 порции\r\nбоб", good[1], "without an amount"),
+                 (good[0], "Варете.", "numbered"),
+                 (good[0], "1. Варете.\r\n3. Сервирайте.", "numbered"),
+                 (good[0], "1. Варете.\r\nи сервирайте.", "numbered"))
+        for products, burn, fault in cases:
+            with self.subTest(products=products, burn=burn):
+                self.assertIn(fault, " ".join(recipe_problems(products, burn)))
 
 
 class AdviceTable:
