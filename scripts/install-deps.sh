@@ -7,7 +7,7 @@ packages=(
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   cmake ninja-build nasm make dpkg-dev
   xvfb xauth xdotool imagemagick x11-utils
-  fonts-wine locales python3
+  fonts-wine locales python3 nsis
 )
 
 need_apt() {

@@ -1,0 +1,53 @@
+"""What the Windows release in VELMORA_DIST is and holds, shared by its tests.
+
+    VELMORA_ROOT=. VELMORA_DIST=dist VELMORA_PROGRAM=build/app/velmora.exe \\
+    VELMORA_PROBE=build/window_probe.exe WINEPREFIX=... python3 -m unittest discover -s tests/release
+"""
+import os
+import re
+import zipfile
+from pathlib import Path
+
+ROOT = Path(os.environ["VELMORA_ROOT"])
+DIST = Path(os.environ["VELMORA_DIST"])
+BUILT_PROGRAM = Path(os.environ["VELMORA_PROGRAM"])
+
+FOLDER = "Велмора XP"
+NOTE = "Прочети ме.txt"
+PROGRAM = "velmora.exe"
+UNINSTALLER = "uninstall.exe"
+OWN_RECIPES = "Data/pelnor_myrecepies.rec"
+OWN_RECIPES_TABLE = "Моите рецепти"
+SETTINGS = "velmora.ini"
+# What the program opens from its folder, besides the files it writes itself.
+PROGRAM_FILES = (
+    PROGRAM, "Data/pelnor_recepies.rec",
+    "Favour Advice/energy.fad", "Favour Advice/merki.fad", "Favour Advice/dpm.fad",
+    "Favour Advice/MKT.txt", "Favour Advice/ZDP.txt", "Favour Advice/KNS.txt", "Favour Advice/KMG.txt",
+    "Favour Advice/Konservirane.txt", "Readme 1.02.txt", "about.wav",
+)
+SETTINGS_TEXT = "[Settings]\r\nColor=255\r\n".encode("utf-16")
+
+
+def version():
+    header = (ROOT / "res" / "resource_ids.h").read_text("utf-8")
+    return re.search(r'#define\s+VELMORA_VERSION_TEXT\s+"([^"]+)"', header).group(1)
+
+
+VERSION = version()
+SETUP = DIST / f"velmora-xp-{VERSION}-setup.exe"
+PORTABLE = DIST / f"velmora-xp-{VERSION}-portable.zip"
+
+
+def portable_files():
+    """The program folder as the zip holds it: relative path -> contents."""
+    with zipfile.ZipFile(PORTABLE) as archive:
+        return {name[len(FOLDER) + 1:]: archive.read(name)
+                for name in archive.namelist() if not name.endswith("/")}
+
+
+def shipped_files():
+    """The program folder as shipped, without the note that only the zip carries."""
+    files = portable_files()
+    del files[NOTE]
+    return files
