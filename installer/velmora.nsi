@@ -141,5 +141,5 @@ SectionEnd
 
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${UnSecProgram} "Програмата, каталогът, справочникът и преките пътища."
-  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecOwnData} "Изтрива и вашите собствени рецепти (${OWN_RECIPES}) и настройките (${SETTINGS}). Без отметка те остават в папката на програмата."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecOwnData} "Изтрива и вашите собствени рецепти и настройки."
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END

@@ -4,7 +4,7 @@ import zipfile
 
 from pe_resources import read_manifest, read_version_info
 from release import (BUILT_PROGRAM, FOLDER, NOTE, OWN_RECIPES, PORTABLE, PROGRAM, PROGRAM_FILES, SETTINGS, SETUP,
-                     VERSION, portable_files)
+                     VERSION, portable_files, shipped_files)
 
 
 class ReleaseFilesTest(unittest.TestCase):
@@ -40,6 +40,13 @@ class ReleaseFilesTest(unittest.TestCase):
             self.assertIn(name, files)
         self.assertEqual(files[PROGRAM], BUILT_PROGRAM.read_bytes())
         self.assertNotIn(SETTINGS, files, "the settings file is the user's, never shipped")
+
+    def test_release_ships_every_file_of_the_built_program_folder(self):
+        built = BUILT_PROGRAM.parent
+        # Left out: what a run of the program writes there.
+        expected = {path.relative_to(built).as_posix() for path in built.rglob("*")
+                    if path.is_file() and path.name != SETTINGS and not path.name.endswith("-journal")}
+        self.assertEqual(set(shipped_files()), expected)
 
     def test_note_tells_in_bulgarian_how_to_start_and_where_own_recipes_live(self):
         raw = portable_files()[NOTE]
