@@ -7,6 +7,7 @@
 #include "ui/window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -126,8 +127,20 @@ void Application::Minimize()
         SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, 0, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(Handle(), SW_MINIMIZE);
+    HideOwnedForms();
     if (onMinimize)
         onMinimize();
+}
+
+void Application::HideOwnedForms()
+{
+    // Windows hides the windows an application window owns when it is minimized; Wine does not.
+    for (Form* form : forms_) {
+        if (form->Visible()) {
+            ShowWindow(form->Handle(), SW_HIDE);
+            hiddenForms_.push_back(form->Handle());
+        }
+    }
 }
 
 void Application::Restore()
@@ -137,6 +150,10 @@ void Application::Restore()
     ShowWindow(Handle(), SW_RESTORE);
     SetWindowPos(Handle(), nullptr, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND window : std::exchange(hiddenForms_, {})) {
+        if (IsWindow(window))
+            ShowWindow(window, SW_SHOWNA);
+    }
     if (Form* main = MainForm()) {
         if (!main->Visible())
             main->Show();

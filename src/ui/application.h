@@ -4,6 +4,7 @@
 #include "ui/cursors.h"
 #include "ui/dialogs.h"
 #include "ui/gdi.h"
+#include "ui/menu_tracker.h"
 
 #include <exception>
 #include <functional>
@@ -28,6 +29,9 @@ public:
     HWND Handle() const { return window_.get(); }
     ui::Dialogs& DialogService() { return dialogs_; }
     ui::Cursors& ScreenCursors() { return cursors_; }
+    // Popup menus are shown through this; tests put a scripted one in place.
+    ui::MenuTracker& Menus() { return *menus_; }
+    void SetMenuTracker(ui::MenuTracker& menus) { menus_ = &menus; }
 
     // Every form registers itself when created; the first becomes the main form.
     void AddForm(Form& form);
@@ -57,14 +61,18 @@ public:
 
 private:
     bool Dispatch(MSG& message);
+    void HideOwnedForms();
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     ui::Dialogs& dialogs_;
+    ui::Win32MenuTracker win32Menus_;
+    ui::MenuTracker* menus_ = &win32Menus_;
     ui::Cursors cursors_;
     std::wstring title_;
     WindowHandle window_;
     std::vector<Form*> forms_;
     std::vector<HWND> dialogWindows_;
+    std::vector<HWND> hiddenForms_;  // hidden by Minimize, shown again by Restore
     bool terminated_ = false;
 };
 

@@ -6,7 +6,7 @@
 namespace ui {
 namespace {
 
-void Append(HMENU menu, const MenuItem& item, const ImageList& pictures)
+void Append(HMENU menu, const MenuItem& item, const ImageList* pictures, const MenuItemId& idOf)
 {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -17,14 +17,15 @@ void Append(HMENU menu, const MenuItem& item, const ImageList& pictures)
         return;
     }
     std::wstring caption = item.caption.empty() && item.command ? item.command->caption : item.caption;
-    info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP;
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP | MIIM_STATE;
     info.dwTypeData = caption.data();
-    info.wID = item.command ? item.command->id : 0;
-    info.hbmpItem = pictures.MenuBitmap(item.imageIndex);
+    info.wID = idOf(item);
+    info.hbmpItem = pictures ? pictures->MenuBitmap(item.imageIndex) : nullptr;
+    info.fState = item.isDefault ? MFS_DEFAULT : 0;
     if (!item.items.empty()) {
         HMENU submenu = CreatePopupMenu();
         for (const auto& child : item.items)
-            Append(submenu, child, pictures);
+            Append(submenu, child, pictures, idOf);
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = submenu;
     }
@@ -32,11 +33,11 @@ void Append(HMENU menu, const MenuItem& item, const ImageList& pictures)
         throw Error(L"Менюто „" + caption + L"“ не може да бъде създадено");
 }
 
-MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList& pictures)
+MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf)
 {
     MenuHandle handle(menu);
     for (const auto& item : items)
-        Append(menu, item, pictures);
+        Append(menu, item, pictures, idOf);
     return handle;
 }
 
@@ -44,12 +45,12 @@ MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList
 
 MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const ImageList& pictures)
 {
-    return Build(CreateMenu(), items, pictures);
+    return Build(CreateMenu(), items, &pictures, [](const MenuItem& item) { return item.command ? item.command->id : 0u; });
 }
 
-MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList& pictures)
+MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf)
 {
-    return Build(CreatePopupMenu(), items, pictures);
+    return Build(CreatePopupMenu(), items, pictures, idOf);
 }
 
 }

@@ -1,10 +1,11 @@
-// Menu bars and popup menus built from a tree of items; each item keeps its caption as real text
+// Menu bars and menu trees built from a table of items; each item keeps its caption as real text
 // with its picture beside it.
 #pragma once
 #include "ui/commands.h"
 #include "ui/gdi.h"
 #include "ui/image.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,16 @@ struct MenuItem {
     const Command* command = nullptr;
     std::vector<MenuItem> items;  // a submenu when not empty
     bool separator = false;
+    std::function<void()> onClick;  // an item's own action, for items not bound to a command
+    bool isDefault = false;         // shown in bold; the action a double click runs
 
     static MenuItem Of(const Command& command, std::wstring caption = {})
     {
         return {.caption = std::move(caption), .imageIndex = command.imageIndex, .command = &command};
+    }
+    static MenuItem Action(std::wstring caption, int imageIndex, std::function<void()> onClick)
+    {
+        return {.caption = std::move(caption), .imageIndex = imageIndex, .onClick = std::move(onClick)};
     }
     static MenuItem Separator() { return {.separator = true}; }
     static MenuItem Submenu(std::wstring caption, int imageIndex, std::vector<MenuItem> items)
@@ -28,7 +35,11 @@ struct MenuItem {
     }
 };
 
+// The ID an item's WM_COMMAND or menu choice carries; 0 for submenus and separators.
+using MenuItemId = std::function<UINT(const MenuItem&)>;
+
+// Items carry their command's ID.
 MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const ImageList& pictures);
-MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList& pictures);
+MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf);
 
 }

@@ -1,0 +1,66 @@
+// Popup menus and the real menu tracking.
+#include "ui/popup_menu.h"
+
+#include "ui/application.h"
+
+namespace ui {
+
+UINT Win32MenuTracker::Track(HMENU menu, HWND owner, POINT at)
+{
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, at.x, at.y, owner, nullptr));
+    // Without a message after it, a menu opened for a window in the background may not close
+    // on the next click elsewhere.
+    PostMessageW(owner, WM_NULL, 0, 0);
+    return chosen;
+}
+
+PopupMenu::PopupMenu(Args args) : items_(std::move(args.items))
+{
+    menu_ = BuildPopupMenu(items_, args.pictures, [this](const MenuItem& item) { return IdOf(item); });
+}
+
+UINT PopupMenu::IdOf(const MenuItem& item)
+{
+    if (item.separator || !item.items.empty())
+        return 0;
+    const UINT id = item.command ? item.command->id : kFirstOwnId + static_cast<UINT>(byId_.size());
+    byId_.emplace(id, &item);
+    return id;
+}
+
+void PopupMenu::Run(const MenuItem& item)
+{
+    if (item.onClick)
+        item.onClick();
+    else if (item.command && item.command->onExecute)
+        item.command->onExecute();
+}
+
+void PopupMenu::Popup(HWND owner, POINT at)
+{
+    if (const UINT chosen = Application::Current().Menus().Track(Handle(), owner, at))
+        Click(chosen);
+}
+
+bool PopupMenu::Click(UINT id)
+{
+    const auto found = byId_.find(id);
+    if (found == byId_.end())
+        return false;
+    Run(*found->second);
+    return true;
+}
+
+bool PopupMenu::ClickDefaultItem()
+{
+    for (const auto& item : items_) {
+        if (item.isDefault) {
+            Run(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+}
