@@ -16,6 +16,9 @@ struct WindowDeleter {
 struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
@@ -25,5 +28,6 @@ using FontHandle = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 }
