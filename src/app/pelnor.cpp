@@ -79,9 +79,10 @@ ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
 
 }
 
-TForm1::TForm1(app::SettingsFile settings)
+TForm1::TForm1(app::SettingsFile settings, components::TrayShell& trayShell)
     : ui::Form(MainFormArgs()),
       ImageList1(IDB_MENU_PICTURES),
+      SxTrayIcon1(trayShell),
       Panel1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
               .inner = ui::Bevel::Lowered,
@@ -104,6 +105,8 @@ TForm1::TForm1(app::SettingsFile settings)
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
     AddCommands();
     BuildMenuBar();
+    BuildPopupMenu1();
+    SetUpSxTrayIcon1();
     RunCreationHandler([this] { FormCreate(); });
 }
 
@@ -161,6 +164,34 @@ void TForm1::BuildMenuBar()
         ImageList1));
 }
 
+void TForm1::BuildPopupMenu1()
+{
+    using ui::MenuItem;
+    const auto item = [this](const wchar_t* name) { return MenuItem::Of(ActionManager1.Get(name)); };
+    PopupMenu1 = ui::PopupMenu(
+        {.items = {MenuItem::Submenu(std::wstring(app::kTrayHelp), 23, {item(L"Readme"), item(L"About")}),
+                   MenuItem::Submenu(std::wstring(app::kTrayOptions), 24,
+                                     {MenuItem::Action(std::wstring(app::kTrayShow), 21, [this] { N5Click(); }),
+                                      MenuItem::Action(std::wstring(app::kTrayMinimize), 22, [this] { N4Click(); })}),
+                   MenuItem::Separator(),
+                   item(L"Izhod")},
+         .pictures = &ImageList1});
+}
+
+void TForm1::SetUpSxTrayIcon1()
+{
+    // The stored settings in their order: the icon is added with its picture, then gets its tip.
+    ui::Icon picture;
+    picture.LoadFromData(ui::ResourceData(IDR_TRAY_ICON, RT_RCDATA));
+    SxTrayIcon1.SetIcon(picture);
+    SxTrayIcon1.SetActive(true);
+    SxTrayIcon1.SetShowDesignTime(false);
+    SxTrayIcon1.SetPopupMenu(&PopupMenu1);
+    SxTrayIcon1.SetTip(std::wstring(app::kTitle));
+    SxTrayIcon1.SetInfoFlags(components::niifInfo);
+    SxTrayIcon1.OnClick = [this](components::TSxTrayIcon&) { SxTrayIcon1Click(); };
+}
+
 void TForm1::FormCreate()
 {
     ui::Application::Current().onMinimize = [this] { Minimize(); };
@@ -198,8 +229,24 @@ void TForm1::SetViewsFont(const ui::FontSpec& font)
 
 void TForm1::Minimize()
 {
-    // The tray icon is the way back once the application window hides; until it exists the
-    // program stays minimized on the task bar.
+    // Hiding the minimized application window takes its task-bar button away too: the tray icon
+    // is the way back.
+    ShowWindow(ui::Application::Current().Handle(), SW_HIDE);
+}
+
+void TForm1::N4Click()
+{
+    ui::Application::Current().Minimize();
+}
+
+void TForm1::N5Click()
+{
+    ui::Application::Current().Restore();
+}
+
+void TForm1::SxTrayIcon1Click()
+{
+    ui::Application::Current().Restore();
 }
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,6 +2,7 @@
 // and the status bar.
 #pragma once
 #include "app/settings_file.h"
+#include "components/SxTrayIcon.h"
 #include "data/connection.h"
 #include "data/db_memo.h"
 #include "data/table.h"
@@ -13,6 +14,7 @@
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/picture.h"
+#include "ui/popup_menu.h"
 
 namespace catalogue {
 struct Category;
@@ -20,14 +22,16 @@ struct Category;
 
 class TForm1 : public ui::Form {
 public:
-    // The appearance settings come from and go to `settings`.
-    explicit TForm1(app::SettingsFile settings);
+    // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`.
+    explicit TForm1(app::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance());
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
     enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
 
     ui::ImageList ImageList1;
     ui::CommandSet ActionManager1;
+    ui::PopupMenu PopupMenu1;
+    components::TSxTrayIcon SxTrayIcon1;
     ui::Panel Panel1;
     ui::Picture Image1;
     ui::Label Label1;
@@ -72,6 +76,9 @@ public:
     void ListBox1Click();
     void FindDialogFind();
     void Minimize();
+    void N4Click();
+    void N5Click();
+    void SxTrayIcon1Click();
 
 protected:
     void FormClose() override;
@@ -81,6 +88,8 @@ protected:
 private:
     void AddCommands();
     void BuildMenuBar();
+    void BuildPopupMenu1();
+    void SetUpSxTrayIcon1();
     void FormCreate();
     void FillCategory(const catalogue::Category& category);
     void ShowHint(UINT itemId, UINT flags);

@@ -20,6 +20,12 @@ inline constexpr std::wstring_view kMenuDecoration = L"Декорация";
 inline constexpr std::wstring_view kMenuReference = L"Справочник";
 inline constexpr std::wstring_view kReadmeMenuCaption = L"&Readme";
 
+// The tray icon's menu.
+inline constexpr std::wstring_view kTrayHelp = L"Help";
+inline constexpr std::wstring_view kTrayOptions = L"Опции";
+inline constexpr std::wstring_view kTrayShow = L"Покажи";
+inline constexpr std::wstring_view kTrayMinimize = L"Минимизирай";
+
 // The screen's cursor numbers of the custom cursors.
 inline constexpr int kMaletCursor = 16;
 inline constexpr wchar_t kMaletResource[] = L"MALET";
