@@ -14,6 +14,9 @@ void FieldBinding::Bind(Table& table, std::wstring field)
         Unbind();
         return;
     }
+    // Binding again to the same field changes nothing, so the view is not refilled for nothing.
+    if (table_ == &table && field_ == field)
+        return;
     if (table.Active() && !table.HasField(field))
         throw Error(messages::FieldMissing(field, table.TableName()));
     table_ = &table;

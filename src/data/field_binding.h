@@ -20,7 +20,8 @@ public:
     FieldBinding& operator=(const FieldBinding&) = delete;
 
     // Throws data::Error if the table is open and lacks the field; bound to a closed table, a missing
-    // field shows up as the error of the Open that follows. An empty field name unbinds.
+    // field shows up as the error of the Open that follows. An empty field name unbinds; binding
+    // again to the field it shows does nothing.
     void Bind(Table& table, std::wstring field);
     void Unbind();
 

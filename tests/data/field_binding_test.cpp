@@ -56,6 +56,17 @@ TEST_F(FieldBindingTest, BoundBeforeOpenShowsOnceOpened)
     EXPECT_EQ(shown_, (Shown{L"", L"Таратор"}));
 }
 
+TEST_F(FieldBindingTest, BindingAgainToTheSameFieldShowsNothingNew)
+{
+    table_.Open();
+    binding_.Bind(table_, L"name");
+    binding_.Bind(table_, L"name");
+    table_.Next();
+    binding_.Bind(table_, L"name");
+    binding_.Bind(table_, L"Products");
+    EXPECT_EQ(shown_, (Shown{L"Таратор", L"Боб чорба", L""})) << "only a move or another field shows again";
+}
+
 TEST_F(FieldBindingTest, MissingFieldFailsAtBinding)
 {
     table_.Open();
