@@ -14,8 +14,10 @@ namespace data {
 namespace {
 
 constexpr std::wstring_view kProvider = L"Microsoft.Jet.OLEDB.4.0";
-// Plain reads are slow under Wine; mapping the file avoids a system call per page.
-constexpr std::string_view kMapFile = "PRAGMA mmap_size = 67108864";
+// Plain reads are slow under Wine; mapping the file avoids a system call per page. SQLite maps
+// only as much as the file holds, so the mapping follows the file's size up to this bound, which
+// is the SQLite build's own ceiling (256 MiB): an eighth of a 32-bit process's address space.
+constexpr std::string_view kMapFile = "PRAGMA mmap_size = 268435456";
 // Another connection may be writing the same file for a moment; wait for it rather than fail.
 constexpr int kBusyMilliseconds = 5000;
 
