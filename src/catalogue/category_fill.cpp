@@ -14,9 +14,6 @@ int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& 
         explicit Redraw(ui::Control& c) : control(c) { control.BeginUpdate(); }
         ~Redraw() { control.EndUpdate(); }
     } listRedraw{list};
-    const std::size_t rows = table.RecordCount() - table.Position();
-    list.Reserve(static_cast<int>(rows));
-    names.reserve(names.size() + rows);
     // The count is shown once, at the end: nothing is drawn while the fill runs, so a count set
     // for every row would cost time and show nothing more.
     int count = 0;

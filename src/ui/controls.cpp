@@ -38,11 +38,6 @@ void ListBox::Add(const std::wstring& item)
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void ListBox::Reserve(int more)
-{
-    Send(LB_INITSTORAGE, more, 0);
-}
-
 int ListBox::Count() const
 {
     return static_cast<int>(Send(LB_GETCOUNT));

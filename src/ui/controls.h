@@ -20,8 +20,6 @@ public:
 
     void Clear();
     void Add(const std::wstring& item);
-    // Makes room for `more` entries about to be added, so a long fill does not grow the list step by step.
-    void Reserve(int more);
     int Count() const;
     std::wstring Item(int index) const;
     int SelectedIndex() const;  // -1 when nothing is selected
