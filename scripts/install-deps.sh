@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   wine wine32:i386 wine64
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake ninja-build nasm make dpkg-dev
+  gcc libc6-dev cmake ninja-build nasm make dpkg-dev file tcl googletest
   xvfb xauth xdotool imagemagick x11-utils
   fonts-wine locales python3
 )
