@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prepare
-build_all
+build_all velmora content window_probe
 export WINEPREFIX=$build/wine/run
 make_prefix "$WINEPREFIX" x11
 quiet_sound
