@@ -124,5 +124,10 @@ git -C "$target/root/velmora" checkout -q "$commit"
 for c in "${commands[@]}"; do
   log "bash scripts/$c.sh"
   in_root "cd /root/velmora && bash scripts/$c.sh"
+  if [ "$c" = run ] && [ -f "$target/root/velmora/build/screenshot.png" ]; then
+    mkdir -p "$repo/build"
+    cp "$target/root/velmora/build/screenshot.png" "$repo/build/fresh-root-screenshot.png"
+    log "the run command's screenshot: $repo/build/fresh-root-screenshot.png"
+  fi
 done
 log "done"
