@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   wine wine32:i386 wine64
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  cmake ninja-build nasm make dpkg-dev
+  gcc libc6-dev cmake ninja-build nasm make dpkg-dev file tcl googletest
   xvfb xauth xdotool imagemagick x11-utils
   fonts-wine locales python3 nsis
 )
@@ -48,5 +48,8 @@ if [ "$update" = 1 ] || [ ! -d /var/lib/apt/lists ] || [ -z "$(ls /var/lib/apt/l
   apt-get update -qq
 fi
 if need_apt; then
-  apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+  # apt's own chatter (debconf notes) is shown only when the install fails.
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  apt-get install -y -qq --no-install-recommends "${packages[@]}" >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 fi

@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prepare
-build_all
+build_all velmora content window_probe
 export WINEPREFIX=$build/wine/run
 make_prefix "$WINEPREFIX" x11
 quiet_sound
@@ -34,7 +34,4 @@ shot=$build/screenshot.png
 import -window root "$shot"
 echo "$shot"
 wine "$build/window_probe.exe" Velmora close TForm1 5 </dev/null >/dev/null 2>&1 || true
-wineserver -w & waiter=$!
-( sleep 15; wineserver -k >/dev/null 2>&1 ) & killer=$!
-wait $waiter 2>/dev/null || true
-kill $killer 2>/dev/null || true
+timeout 15 wineserver -w || wineserver -k >/dev/null 2>&1 || true

@@ -39,7 +39,7 @@ if [ ! -f "$prefix/lib/libjpeg.a" ]; then
   rm -rf "$work"
   cmake -S "$src" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF >/dev/null
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF -Wno-dev >/dev/null
   cmake --build "$work" -j "$jobs" --target jpeg-static >/dev/null
   cp "$work/libjpeg.a" "$prefix/lib/"
   cp "$src/jpeglib.h" "$src/jmorecfg.h" "$src/jerror.h" "$work/jconfig.h" "$prefix/include/"
@@ -50,7 +50,7 @@ if [ ! -f "$prefix/lib/libgtest.a" ]; then
   rm -rf "$work"
   cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=ON \
-    -Dgtest_disable_pthreads=OFF >/dev/null
+    -Dgtest_disable_pthreads=OFF -Wno-dev >/dev/null
   cmake --build "$work" -j "$jobs" >/dev/null
   cmake --install "$work" >/dev/null
 fi

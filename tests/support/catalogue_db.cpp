@@ -21,7 +21,10 @@ void Check(int code, sqlite3* db)
 
 std::string Quoted(const std::wstring& name)
 {
-    return "\"" + ui::Narrow(name) + "\"";
+    std::string quoted(1, '"');
+    quoted += ui::Narrow(name);
+    quoted += '"';
+    return quoted;
 }
 
 void Insert(sqlite3* db, const std::wstring& table, const std::vector<std::wstring>& fields, const RecipeRow& row)
