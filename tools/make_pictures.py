@@ -6,6 +6,7 @@
 Outputs:
     res/splash.bmp      405x300 24-bit BMP, the start-up picture
     res/background.jpg  758x457 baseline JPEG, the main window background
+    res/product.jpg     121x65 baseline JPEG, the product picture of the About box
     res/velmora.ico     32x32, 16 colours, the program icon
     res/malet.cur       32x32 cursor "Malet" (meat mallet), hot spot 0,0
     res/menu.bmp        400x16 32-bit BMP with alpha, 25 menu pictures
@@ -13,7 +14,7 @@ Outputs:
 
 The icon, cursor and menu pictures are pixel art kept below as character
 grids and small drawing routines; they are written with plain Python.
-The splash and the background are SVG kept below; they are rendered with
+The splash, the background and the product picture are SVG kept below; they are rendered with
 rsvg-convert and converted with ImageMagick's convert.
 Only the Python standard library is needed, plus those two programs.
 """
@@ -1253,6 +1254,59 @@ def make_background(tmp):
     return png
 
 
+# ---------------------------------------------------------------------------
+# About box product picture: 121x65 baseline JPEG
+# ---------------------------------------------------------------------------
+
+def product_svg():
+    steam = "".join(
+        '<path d="M%d,24 c-5,-5 5,-9 0,-15" fill="none" stroke="#ffffff" '
+        'stroke-width="2.2" stroke-linecap="round" opacity="0.85"/>' % x
+        for x in (34, 44, 54))
+    return """<svg xmlns="http://www.w3.org/2000/svg" width="242" height="130" viewBox="0 0 121 65">
+<defs>
+  <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">
+    <stop offset="0" stop-color="#f6c98c"/>
+    <stop offset="1" stop-color="#d9843f"/>
+  </linearGradient>
+  <pattern id="gingham" width="8" height="8" patternUnits="userSpaceOnUse">
+    <rect width="8" height="8" fill="#fbf3e6"/>
+    <rect width="4" height="8" fill="#c4513b" fill-opacity="0.4"/>
+    <rect width="8" height="4" fill="#c4513b" fill-opacity="0.4"/>
+  </pattern>
+  <linearGradient id="pot" x1="0" y1="0" x2="1" y2="0">
+    <stop offset="0" stop-color="#ee7656"/>
+    <stop offset="0.4" stop-color="#d9452f"/>
+    <stop offset="1" stop-color="#86200f"/>
+  </linearGradient>
+</defs>
+<rect width="121" height="65" fill="url(#sky)"/>
+<rect y="50" width="121" height="15" fill="url(#gingham)"/>
+%(steam)s
+<rect x="16" y="26" width="56" height="5" rx="2" fill="#8b96a2"/>
+<path d="M20,31 h48 v14 q0,8 -8,8 h-32 q-8,0 -8,-8 Z" fill="url(#pot)"/>
+<rect x="10" y="33" width="10" height="4" rx="2" fill="#86200f"/>
+<rect x="68" y="33" width="10" height="4" rx="2" fill="#86200f"/>
+<circle cx="44" cy="41" r="5" fill="#fff4e0" opacity="0.9"/>
+<path d="M41,41 l3,-3 l3,3 l-3,3 Z" fill="#c4513b"/>
+<text x="98" y="30" font-family="DejaVu Serif, serif" font-size="15" font-weight="bold"
+      fill="#7a2a12" text-anchor="middle">XP</text>
+<text x="98" y="43" font-family="DejaVu Sans, sans-serif" font-size="7"
+      fill="#5a2410" text-anchor="middle">1.02</text>
+</svg>""" % {"steam": steam}
+
+
+def make_product(tmp):
+    png = os.path.join(tmp, "product.png")
+    render_svg(product_svg(), png, 121, 65)
+    out = os.path.join(RES, "product.jpg")
+    run(["convert", png, "-background", "#f6c98c", "-alpha", "remove",
+         "-alpha", "off", "-strip", "-colorspace", "sRGB", "-type", "TrueColor",
+         "-interlace", "none", "-sampling-factor", "2x2,1x1,1x1",
+         "-quality", "92", "JPEG:" + out])
+    return png
+
+
 if __name__ == "__main__":
     os.makedirs(RES, exist_ok=True)
     make_menu()
@@ -1261,3 +1315,4 @@ if __name__ == "__main__":
     with tempfile.TemporaryDirectory() as tmp:
         make_splash(tmp)
         make_background(tmp)
+        make_product(tmp)

@@ -82,6 +82,13 @@ bool Application::Dispatch(MSG& message)
         if (IsDialogMessageW(dialog, &message))
             return true;
     }
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {
+        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        for (Form* form : forms_) {
+            if (form->Handle() == root && form->PreviewKey(message))
+                return true;
+        }
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;

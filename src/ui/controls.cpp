@@ -108,7 +108,13 @@ Edit::Edit(const Args& args)
 Label::Label(const Args& args) : transparent_(args.transparent)
 {
     SIZE size{args.bounds.width, args.bounds.height};
-    Create({.className = L"STATIC", .parent = args.parent, .bounds = args.bounds, .style = SS_LEFT | SS_NOPREFIX, .text = args.text});
+    Create({.className = L"STATIC",
+            .parent = args.parent,
+            .bounds = args.bounds,
+            .style = SS_LEFT | SS_NOPREFIX | (args.clickable ? SS_NOTIFY : 0),
+            .text = args.text});
+    if (args.font)
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     if (size.cx == 0) {
         // Auto-size to the caption, as labels do.
         HDC dc = GetDC(Handle());
@@ -126,6 +132,21 @@ HBRUSH Label::OnControlColor(HDC dc)
         return Control::OnControlColor(dc);
     SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+void Label::OnCommandNotification(WORD code)
+{
+    if (code == STN_CLICKED && onClick)
+        onClick();
+}
+
+IconImage::IconImage(const Args& args)
+{
+    Create({.className = L"STATIC", .parent = args.parent, .bounds = args.bounds, .style = SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE});
+    // A shared icon is freed by the system, not by its user.
+    const auto icon = LoadImageW(Instance(), MAKEINTRESOURCEW(args.icon), IMAGE_ICON, 32, 32, LR_SHARED);
+    Send(STM_SETICON, reinterpret_cast<WPARAM>(icon));
+    MoveWindow(Handle(), args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, FALSE);
 }
 
 StatusBar::StatusBar(const Args& args)

@@ -67,12 +67,28 @@ public:
         bool flat = true;  // a thin single border instead of the sunken 3-D one
         std::wstring text;
         bool transparent = true;
+        HFONT font = nullptr;    // the parent's when null; the caller keeps it alive
+        bool clickable = false;  // takes the mouse: clicks run onClick, hints and cursors work
     };
     explicit Label(const Args& args);
     HBRUSH OnControlColor(HDC dc) override;
+    void OnCommandNotification(WORD code) override;
+
+    std::function<void()> onClick;
 
 private:
     bool transparent_;
+};
+
+// An icon of the executable's resources, drawn centred on the control's colour.
+class IconImage : public Control {
+public:
+    struct Args {
+        HWND parent = nullptr;
+        Rect bounds;
+        int icon = 0;  // resource number
+    };
+    explicit IconImage(const Args& args);
 };
 
 class StatusBar : public Control {

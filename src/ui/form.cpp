@@ -128,6 +128,12 @@ void Form::OnCloseRequest()
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_SHOWWINDOW)
+        activationPending_ = wParam != FALSE;
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && activationPending_) {
+        activationPending_ = false;
+        RunCreationHandler([this] { FormActivate(); });
+    }
     switch (message) {
     case WM_CLOSE:
         OnCloseRequest();

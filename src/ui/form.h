@@ -34,6 +34,9 @@ public:
     // Disables the program's other windows until this one closes.
     void ShowModal();
     bool Modal() const { return modal_; }
+    // Sees every key typed in the form before the control with the focus and dialog navigation do;
+    // true when it took the key.
+    virtual bool PreviewKey(const MSG&) { return false; }
 
     HFONT Font() const { return font_.get(); }
     HMENU MenuBar() const { return GetMenu(Handle()); }
@@ -43,6 +46,9 @@ public:
 protected:
     // The close handler; an error it raises keeps the window open.
     virtual void FormClose() {}
+    // Runs when the form has become the program's active window after being shown: once per showing,
+    // not again when it comes back from a message box or from another program.
+    virtual void FormActivate() {}
     // Runs a creation handler as the program does: an error is shown and the rest of it skipped,
     // but the window is created all the same.
     void RunCreationHandler(const std::function<void()>& handler);
@@ -58,6 +64,7 @@ private:
     int clientWidth_;
     int clientHeight_;
     bool modal_ = false;
+    bool activationPending_ = false;
 };
 
 }

@@ -151,6 +151,11 @@ bool Window::RouteToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         if ((control = Control::FromHandle(reinterpret_cast<NMHDR*>(lParam)->hwndFrom)))
             result = control->OnNotify(reinterpret_cast<NMHDR*>(lParam));
         return control != nullptr;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        result = TRUE;
+        return item.CtlType != ODT_MENU && (control = Control::FromHandle(item.hwndItem)) && control->OnDrawItem(item);
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

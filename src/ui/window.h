@@ -90,6 +90,8 @@ public:
     // Called by the parent window with the routed messages.
     virtual void OnCommandNotification(WORD) {}
     virtual LRESULT OnNotify(NMHDR*) { return 0; }
+    // An owner-drawn control paints itself; true when it did.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     virtual HBRUSH OnControlColor(HDC dc);
     bool OnSetCursor();
 

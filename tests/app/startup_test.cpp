@@ -8,6 +8,7 @@
 #include "reference/about.h"
 #include "reference/popmenu.h"
 #include "reference/readme.h"
+#include "support/advice_files.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
 #include "ui/text.h"
@@ -34,6 +35,7 @@ std::string ClassName(HWND window)
 TEST_F(StartupTest, CreatesTheSixLastingWindowsInOrderAndPointsTheReferencesAtThem)
 {
     test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко", L"Разбърква се."}}}});
+    test_support::WriteAdviceDatabases({});
     LastingWindows windows;
     CreateLastingWindows(windows);
 

@@ -1,0 +1,112 @@
+// The readme window and the About box: the readme read at every showing, the sound started on
+// activation and stopped on close, the two links handed to the shell, the hints.
+#include "reference/about.h"
+#include "reference/readme.h"
+#include "support/advice_files.h"
+#include "support/app_fixture.h"
+#include "support/recording_platform.h"
+#include "ui/form.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using test_support::WriteCp1251File;
+using ui::Narrow;
+using Texts = std::vector<std::string>;
+
+Texts Utf8(const std::vector<std::wstring>& texts)
+{
+    Texts utf8;
+    for (const auto& text : texts)
+        utf8.push_back(Narrow(text));
+    return utf8;
+}
+
+// Closing the program's first window ends the program: the windows under test are not the first.
+class ReferenceWindowTest : public test_support::AppTest {
+protected:
+    ui::Form mainForm{{.caption = L"Велмора XP"}};
+};
+
+class ReadmeTest : public ReferenceWindowTest {
+protected:
+    TForm3 form;
+};
+
+TEST_F(ReadmeTest, EveryShowingReadsTheFileAgain)
+{
+    EXPECT_EQ(Narrow(form.Memo1.Text()), "Memo1");
+    WriteCp1251File(L"Readme 1.02.txt", L"Велмора XP\nпърво издание");
+    form.Show();
+    EXPECT_EQ(Narrow(form.Memo1.Text()), "Велмора XP\r\nпърво издание");
+    form.Close();
+    WriteCp1251File(L"Readme 1.02.txt", L"второ издание");
+    form.Show();
+    EXPECT_EQ(Narrow(form.Memo1.Text()), "второ издание");
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(ReadmeTest, AMissingReadmeIsReportedOnceAndTheWindowOpensWithItsText)
+{
+    form.Show();
+    ASSERT_EQ(Errors().size(), 1u);
+    const std::wstring full = (folder.Path() / L"Readme 1.02.txt").wstring();
+    EXPECT_EQ(Narrow(Errors()[0]).rfind(Narrow(L"Cannot open file \"" + full + L"\". "), 0), 0u) << Narrow(Errors()[0]);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(Narrow(form.Memo1.Text()), "Memo1");
+}
+
+class AboutBoxTest : public ReferenceWindowTest {
+protected:
+    void Click(ui::Label& label)
+    {
+        PostMessageW(label.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageW(label.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        app.ProcessMessages();
+    }
+
+    test_support::RecordingSound sound;
+    test_support::RecordingShell shell;
+    TAboutBox box{sound, shell};
+};
+
+TEST_F(AboutBoxTest, EachShowingStartsTheSoundAndClosingStopsIt)
+{
+    EXPECT_TRUE(sound.calls.empty());
+    box.Show();
+    box.Close();
+    box.Show();
+    box.Close();
+    EXPECT_EQ(Utf8(sound.calls), (Texts{"play about.wav", "stop", "play about.wav", "stop"}));
+}
+
+TEST_F(AboutBoxTest, TheWebLabelOpensItsCaptionAndTheMailLabelAlwaysTheMaker)
+{
+    box.Show();
+    Click(box.Label2);
+    Click(box.Label4);
+    box.Label2.SetText(L"готварство.example/рецепти");
+    box.Label4.SetText(L"someone@else.example");
+    Click(box.Label2);
+    Click(box.Label4);
+    EXPECT_EQ(Utf8(shell.opened), (Texts{"http://www.velmora.example", "mailto:velmora@velmora.example",
+                                         "http://готварство.example/рецепти", "mailto:velmora@velmora.example"}));
+}
+
+TEST_F(AboutBoxTest, TheLinksShowTheirAddressesAsHintsAndTheHandPointer)
+{
+    EXPECT_EQ(Narrow(box.Hints.TextOf(box.Label2.Handle())), "http://www.velmora.example");
+    EXPECT_EQ(Narrow(box.Hints.TextOf(box.Label4.Handle())), "velmora@velmora.example");
+    EXPECT_EQ(Narrow(box.Label2.Text()), "www.velmora.example");
+    EXPECT_EQ(Narrow(box.Label4.Text()), "velmora@velmora.example");
+    EXPECT_TRUE(box.Label2.OnSetCursor());
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+}
+
+}
