@@ -3,5 +3,4 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prepare
-build_all
-cmake --build "$build" --target release
+build_all release
