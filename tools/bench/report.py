@@ -9,8 +9,8 @@ ROWS = [  # (label, what, unit)
     ("fill a category of {size}, command to painted list", "fill", "ms"),
     ("find to the last of {size}", "find", "ms"),
     ("select the last of {size} and show it", "select", "ms"),
-    ("start to main window, less the splash", "start", "ms"),
-    ("private memory, idle after start", "idle_private", "MiB"),
+    ("start to main window, less the splash ({size} catalogue)", "start", "ms"),
+    ("private memory, idle after start ({size} catalogue)", "idle_private", "MiB"),
     ("private memory with {size} open", "private", "MiB"),
     ("total RSS with {size} open (mapped file included)", "rss", "MiB"),
 ]
