@@ -4,6 +4,7 @@
 #include "ui/color.h"
 #include "ui/font.h"
 
+#include <optional>
 #include <string_view>
 
 namespace app {
@@ -14,12 +15,15 @@ struct Appearance {
     int fontSize;  // points, as the height gives them on this screen
 };
 
-// Each key is read anew from the file; a missing or unreadable value gives its default.
+// Each key is read anew from the file; a missing or unreadable value, or a font height no text
+// view can show, gives its default.
 Appearance ReadAppearance(const SettingsFile& file);
 // The background colour alone, for the windows that take only that.
 ui::Color ReadColor(const SettingsFile& file);
 
-// Writes the six entries in their order and flushes the file, also when a write is refused.
-void WriteAppearance(SettingsFile& file, ui::Color color, int fontHeight, std::wstring_view caption);
+// Writes the six entries in their order, in one replacement of the file. A colour or font the
+// views never took from the file (a start that failed before) is left out, so the stored one stays.
+void WriteAppearance(SettingsFile& file, std::optional<ui::Color> color, std::optional<int> fontHeight,
+                     std::wstring_view caption);
 
 }

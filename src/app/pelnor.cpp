@@ -16,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -203,11 +204,22 @@ void TForm1::FormCreate()
     const app::Appearance appearance = app::ReadAppearance(settings_);
     SetViewsColor(appearance.color);
     SetViewsFont(appearance.font);
+    storedColorShown_ = true;
+    storedFontShown_ = true;
 }
 
 void TForm1::FormClose()
 {
-    app::WriteAppearance(settings_, DBMemo1.BackgroundColor(), viewsFont_.height, Text());
+    // A colour or font the views never took from the file (a start that failed before applying it)
+    // is not written over the stored one; a colour chosen since is.
+    const auto color = storedColorShown_ ? std::optional(DBMemo1.BackgroundColor()) : std::nullopt;
+    const auto fontHeight = storedFontShown_ ? std::optional(viewsFont_.height) : std::nullopt;
+    try {
+        app::WriteAppearance(settings_, color, fontHeight, Text());
+    } catch (...) {
+        // Only this run's appearance is lost: the user is told, and the program still closes.
+        ui::Application::Current().HandleException(std::current_exception());
+    }
 }
 
 void TForm1::SetViewsColor(ui::Color color)
@@ -225,6 +237,15 @@ void TForm1::SetViewsFont(const ui::FontSpec& font)
         view->SetFontHandle(handle.get());
     viewsFont_ = font;
     viewsFontHandle_ = std::move(handle);
+}
+
+void TForm1::OnSize(int width, int height)
+{
+    // Shown maximized the window grows: the status bar keeps to the bottom at full width, the panel
+    // takes the rest, and the picture in it grows with it but is still drawn unscaled.
+    StatusBar.SetBounds({0, height - kStatusHeight, width, kStatusHeight});
+    Panel1.SetBounds({0, 0, width, height - kStatusHeight});
+    Image1.SetBounds({kInset, kInset, width - 2 * kInset, height - kStatusHeight - 2 * kInset});
 }
 
 void TForm1::Minimize()
@@ -279,17 +300,23 @@ void TForm1::FillCategory(const catalogue::Category& category)
     DBMemo1.Unbind();
     DBMemo2.Unbind();
     const std::wstring status(category.status);
-    catalogue::FillNames(ADOTable1, ListBox1, listedNames_, [&](int count) {
+    const auto showCount = [&](int count) {
         StatusBar.SetPanelText(kCataloguePanel,
                                category.counted ? status + std::to_wstring(count) + std::wstring(catalogue::kCountSuffix) : status);
-    });
+    };
+    // An empty category shows its own count of 0, not the previous category's text.
+    if (catalogue::FillNames(ADOTable1, ListBox1, listedNames_, showCount) == 0)
+        showCount(0);
+    ListBox1.SetFocus();
 }
 
 void TForm1::ListBox1Click()
 {
+    // Moved first and bound after, each view loads the chosen row once: views bound by an earlier
+    // choice follow the move, and binding them again to the same field shows nothing new.
+    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
     DBMemo1.Bind(ADOTable1, std::wstring(catalogue::kProductsField));
     DBMemo2.Bind(ADOTable1, std::wstring(catalogue::kBurnField));
-    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
 }
 
 void TForm1::IzhodExecute()
@@ -326,6 +353,7 @@ void TForm1::colorExecute()
     const auto chosen = ui::Application::Current().DialogService().PickColor(Handle(), lastPickedColor_, customColors_);
     if (!chosen)
         return;
+    storedColorShown_ = true;
     lastPickedColor_ = *chosen;
     const auto color = ui::Color::Direct(*chosen);
     DBMemo2.SetColor(color);

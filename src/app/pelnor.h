@@ -84,6 +84,7 @@ protected:
     void FormClose() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnMenuCommand(UINT id) override;
+    void OnSize(int width, int height) override;
 
 private:
     void AddCommands();
@@ -100,6 +101,10 @@ private:
     // ListBox1's entries as the last fill listed them, for the search.
     std::vector<std::wstring> listedNames_;
     ui::FontSpec viewsFont_;
+    // Whether the views show the stored colour (or one chosen since) and the stored font; what they
+    // do not show is not written back at close.
+    bool storedColorShown_ = false;
+    bool storedFontShown_ = false;
     ui::FontHandle viewsFontHandle_;
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
     COLORREF lastPickedColor_ = RGB(0, 0, 0);

@@ -55,20 +55,6 @@ std::optional<std::int32_t> ParseDecimal(std::wstring_view text)
     return negative ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(*magnitude)) : *magnitude;
 }
 
-// Created by the profile functions, a new file would be ANSI text and "Велмора XP" would be mangled
-// wherever the code page is not 1251; a file that starts with the UTF-16LE mark is kept as Unicode.
-void CreateUnicodeFileIfMissing(const std::wstring& path)
-{
-    const HANDLE raw = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    // It exists already, or it cannot be made and the write that follows reports that.
-    if (raw == INVALID_HANDLE_VALUE)
-        return;
-    const FileHandle file(raw);
-    static constexpr unsigned char kByteOrderMark[] = {0xFF, 0xFE};
-    DWORD written = 0;
-    WriteFile(file.get(), kByteOrderMark, sizeof kByteOrderMark, &written, nullptr);
-}
-
 std::wstring UnableToWrite(const std::wstring& path)
 {
     std::wstring message(kUnableToWriteMessage);
@@ -114,23 +100,79 @@ std::int32_t SettingsFile::ReadInteger(std::wstring_view section, std::wstring_v
     return ParseInteger(ReadText(section, key, {})).value_or(fallback);
 }
 
-void SettingsFile::WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value)
+void SettingsFile::Write(const std::vector<IniEntry>& entries)
 {
-    CreateUnicodeFileIfMissing(path_);
-    if (!WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
-                                    std::wstring(value).c_str(), path_.c_str()))
+    const std::string old = ReadContents();
+    Reached(WriteStep::OldFileRead);
+    Replace(SetIniEntries(old, entries));
+}
+
+void SettingsFile::Reached(WriteStep step) const
+{
+    if (probe_)
+        probe_(step);
+}
+
+std::string SettingsFile::ReadContents() const
+{
+    // Shared for reading only: a file another program holds for writing is not read half-written.
+    const HANDLE raw = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND)
+            return {};
         throw ui::Error(UnableToWrite(path_));
+    }
+    const FileHandle file(raw);
+    std::string contents;
+    char buffer[4096];
+    for (DWORD read = 0;; contents.append(buffer, read)) {
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            throw ui::Error(UnableToWrite(path_));
+        if (read == 0)
+            return contents;
+    }
 }
 
-void SettingsFile::WriteInteger(std::wstring_view section, std::wstring_view key, std::int32_t value)
+void SettingsFile::Replace(const std::string& contents)
 {
-    WriteText(section, key, std::to_wstring(value));
-}
+    // Named after this process, so two copies of the program closing together never share one.
+    const std::wstring temporary = path_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    struct Temporary {
+        const std::wstring& path;
+        FileHandle file;
+        bool placed = false;
+        ~Temporary()
+        {
+            file.reset();
+            if (!placed)
+                DeleteFileW(path.c_str());
+        }
+    } written{temporary, FileHandle(nullptr)};
 
-void SettingsFile::Flush() noexcept
-{
-    // A refused write has already been reported; the flush only lets go of the file.
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());
+    const HANDLE raw = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw == INVALID_HANDLE_VALUE)
+        throw ui::Error(UnableToWrite(path_));
+    written.file.reset(raw);
+    Reached(WriteStep::TemporaryCreated);
+
+    DWORD count = 0;
+    if (!WriteFile(written.file.get(), contents.data(), static_cast<DWORD>(contents.size()), &count, nullptr) ||
+        count != contents.size())
+        throw ui::Error(UnableToWrite(path_));
+    Reached(WriteStep::TemporaryWritten);
+
+    if (!FlushFileBuffers(written.file.get()))
+        throw ui::Error(UnableToWrite(path_));
+    Reached(WriteStep::TemporaryFlushed);
+
+    written.file.reset();
+    Reached(WriteStep::TemporaryClosed);
+
+    if (!MoveFileExW(temporary.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw ui::Error(UnableToWrite(path_));
+    written.placed = true;
+    Reached(WriteStep::Replaced);
 }
 
 }

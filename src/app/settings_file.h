@@ -1,15 +1,22 @@
 // The settings file: one small INI layer over the Windows profile functions, with typed getters.
 #pragma once
+#include "app/ini_text.h"
+
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"/"0X" (which needs a digit after it);
 // hexadecimal above 0x7FFFFFFF wraps to the signed value, as stored system colours need.
 std::optional<std::int32_t> ParseInteger(std::wstring_view text);
+
+// The steps of a write, in order. A fault-injection probe sees each one as soon as it is done.
+enum class WriteStep { OldFileRead, TemporaryCreated, TemporaryWritten, TemporaryFlushed, TemporaryClosed, Replaced };
 
 class SettingsFile {
 public:
@@ -24,14 +31,23 @@ public:
     // An empty or non-numeric value also gives the fallback.
     std::int32_t ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t fallback) const;
 
-    // Throws ui::Error "Unable to write to <path>" when the platform refuses the write.
-    void WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value);
-    void WriteInteger(std::wstring_view section, std::wstring_view key, std::int32_t value);
-    // Writes out and releases whatever the platform keeps of the file.
-    void Flush() noexcept;
+    // Sets all the entries at once: the new file is written beside the old one under a temporary
+    // name and then takes its place, so a failure, a kill or another copy of the program writing at
+    // the same moment leaves the old file or the new one, whole. Entries the program does not know
+    // and the file's encoding are kept (see SetIniEntries). Throws ui::Error "Unable to write to
+    // <path>" when the platform refuses any step; the old file is then left as it was.
+    void Write(const std::vector<IniEntry>& entries);
+
+    // Called after each step of every write; for tests that fail or end the program at a step.
+    void SetWriteProbe(std::function<void(WriteStep)> probe) { probe_ = std::move(probe); }
 
 private:
+    std::string ReadContents() const;
+    void Replace(const std::string& contents);
+    void Reached(WriteStep step) const;
+
     std::wstring path_;
+    std::function<void(WriteStep)> probe_;
 };
 
 }

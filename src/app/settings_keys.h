@@ -24,6 +24,9 @@ inline constexpr ui::Color kDefaultColor = ui::kLight3D;
 inline constexpr std::wstring_view kDefaultFontName = L"MS Sans Serif";
 inline constexpr int kDefaultFontSize = 8;
 inline constexpr int kDefaultFontHeight = -11;
+// Font heights, in pixels either way, that a text view can show; any other reads as the default.
+inline constexpr int kMinFontHeight = 6;
+inline constexpr int kMaxFontHeight = 72;
 
 // %s stands for the settings file's full path.
 inline constexpr std::wstring_view kUnableToWriteMessage = L"Unable to write to %s";

@@ -48,21 +48,32 @@ DatabaseHandle OpenFile(const std::wstring& path)
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         throw Error(messages::FileNotFound(path));
+    // SQLite takes an empty file for a new, empty database; to this program it is a damaged one.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
+        throw Error(messages::EmptyDatabase(path));
     // A catalogue copied from a CD keeps its read-only flag; reading it must still work.
     const int flags = (attributes & FILE_ATTRIBUTE_READONLY) ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     sqlite3* raw = nullptr;
     const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
     DatabaseHandle db(raw);
     if (result != SQLITE_OK)
-        throw Error(messages::DatabaseFailed(path, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result))));
+        throw Error(messages::DatabaseFailed(
+            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
     return db;
 }
 
 // SQLite reads a file lazily; read the schema now so a damaged file fails here, not at the first query.
 void CheckIsDatabase(sqlite3* db, const std::wstring& path)
 {
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw Error(messages::NotADatabase(path, ui::Widen(sqlite3_errmsg(db))));
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return;
+    const int code = sqlite3_extended_errcode(db);
+    const std::wstring reason = messages::Reason(code, ui::Widen(sqlite3_errmsg(db)));
+    if ((code & 0xFF) == SQLITE_NOTADB || (code & 0xFF) == SQLITE_CORRUPT)
+        throw Error(messages::NotADatabase(path, reason));
+    // Locked by another program, say: the file may well be a sound database.
+    throw Error(messages::DatabaseFailed(path, reason));
 }
 
 }  // namespace

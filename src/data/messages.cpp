@@ -1,6 +1,8 @@
 // Bulgarian texts of the data layer's errors.
 #include "data/messages.h"
 
+#include <sqlite3.h>
+
 namespace data::messages {
 
 namespace {
@@ -31,6 +33,32 @@ std::wstring FileNotFound(std::wstring_view path)
 std::wstring NotADatabase(std::wstring_view path, std::wstring_view reason)
 {
     return L"Файлът " + Quoted(path) + L" не е база данни или е повреден (" + std::wstring(reason) + L").";
+}
+
+std::wstring EmptyDatabase(std::wstring_view path)
+{
+    return L"Файлът " + Quoted(path) + L" е празен: не е база данни или е повреден.";
+}
+
+std::wstring Reason(int code, std::wstring_view detail)
+{
+    switch (code & 0xFF) {
+    case SQLITE_CORRUPT:
+        return L"файлът е повреден";
+    case SQLITE_NOTADB:
+        return L"файлът не е база данни";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return L"файлът е зает или заключен от друга програма";
+    case SQLITE_READONLY:
+        return L"файлът е само за четене";
+    case SQLITE_FULL:
+        return L"дискът е пълен";
+    case SQLITE_CANTOPEN:
+        return L"файлът не може да бъде отворен";
+    default:
+        return L"грешка с код " + std::to_wstring(code) + L" (" + std::wstring(detail) + L")";
+    }
 }
 
 std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason)

@@ -10,6 +10,10 @@ std::wstring UnsupportedProvider(std::wstring_view provider);
 std::wstring NoDataSource();
 std::wstring FileNotFound(std::wstring_view path);
 std::wstring NotADatabase(std::wstring_view path, std::wstring_view reason);
+std::wstring EmptyDatabase(std::wstring_view path);
+// SQLite's result code as the user reads it: the common causes in Bulgarian, any other by its
+// code with SQLite's own words (`detail`).
+std::wstring Reason(int code, std::wstring_view detail);
 std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason);
 std::wstring NoTableName();
 std::wstring TableMissing(std::wstring_view table, std::wstring_view path);

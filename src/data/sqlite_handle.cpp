@@ -120,7 +120,7 @@ std::optional<std::wstring> Statement::Text(int column) const
 
 void Statement::Fail() const
 {
-    throw Error(messages::DatabaseFailed(FileOf(db_), ui::Widen(sqlite3_errmsg(db_))));
+    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(sqlite3_extended_errcode(db_), ui::Widen(sqlite3_errmsg(db_)))));
 }
 
 }  // namespace data

@@ -62,6 +62,26 @@ void Application::RemoveForm(Form& form)
     std::erase(forms_, &form);
 }
 
+Form* Application::FormOf(HWND window) const
+{
+    const HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    const auto form = std::ranges::find(forms_, root, &Form::Handle);
+    return form == forms_.end() ? nullptr : *form;
+}
+
+HWND Application::MessageOwner() const
+{
+    // A box raised from a dialog the program's window owns (the find dialog) belongs to that window,
+    // so the whole program waits for it, as for every other box.
+    for (HWND window = GetActiveWindow(); window; window = GetWindow(window, GW_OWNER)) {
+        if (const Form* form = FormOf(window); form && form->Handle() == window)
+            return window;
+    }
+    if (Form* main = MainForm())
+        return main->Handle();
+    return Handle();
+}
+
 void Application::AddDialog(HWND dialog)
 {
     dialogWindows_.push_back(dialog);
@@ -82,12 +102,11 @@ bool Application::Dispatch(MSG& message)
         if (IsDialogMessageW(dialog, &message))
             return true;
     }
-    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {
-        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        for (Form* form : forms_) {
-            if (form->Handle() == root && form->PreviewKey(message))
-                return true;
-        }
+    // Keys typed in a form: the form's own preview first, then dialog navigation (Tab, Shift+Tab, Esc, Enter).
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+        if (Form* form = FormOf(message.hwnd);
+            form && (form->PreviewKey(message) || IsDialogMessageW(form->Handle(), &message)))
+            return true;
     }
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -182,14 +201,12 @@ void Application::HandleException(std::exception_ptr error)
     } catch (...) {
         text = L"Неочаквана грешка";
     }
-    HWND owner = GetActiveWindow();
-    dialogs_.Message(owner ? owner : Handle(), WithFullStop(text), title_, MB_OK | MB_ICONERROR);
+    dialogs_.Message(MessageOwner(), WithFullStop(text), title_, MB_OK | MB_ICONERROR);
 }
 
 void Application::ShowMessage(const std::wstring& text)
 {
-    HWND owner = GetActiveWindow();
-    dialogs_.Message(owner ? owner : Handle(), text, title_, MB_OK);
+    dialogs_.Message(MessageOwner(), text, title_, MB_OK);
 }
 
 LRESULT CALLBACK Application::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

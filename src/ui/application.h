@@ -38,6 +38,8 @@ public:
     void RemoveForm(Form& form);
     Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     const std::vector<Form*>& Forms() const { return forms_; }
+    // The form a window belongs to (itself or its top-level ancestor), or null.
+    Form* FormOf(HWND window) const;
 
     // Modeless dialogs whose keyboard messages (Enter, Tab) the loop hands to IsDialogMessage.
     void AddDialog(HWND dialog);
@@ -58,6 +60,9 @@ public:
     void HandleException(std::exception_ptr error);
     // A plain message box: the title as caption, no icon, one OK button.
     void ShowMessage(const std::wstring& text);
+    // The owner of the program's boxes: the active form, or the form owning the active dialog,
+    // else the main form; the box is modal for it.
+    HWND MessageOwner() const;
 
 private:
     bool Dispatch(MSG& message);

@@ -26,7 +26,8 @@ int ScreenPixelsPerInch()
 
 int SizeFromHeight(int height)
 {
-    return static_cast<int>(std::lround(-height * 72.0 / ScreenPixelsPerInch()));
+    // Negated as a double: the most negative int has no positive counterpart.
+    return static_cast<int>(std::lround(-static_cast<double>(height) * 72.0 / ScreenPixelsPerInch()));
 }
 
 int HeightFromSize(int size)

@@ -87,6 +87,7 @@ void Form::Close()
 void Form::ShowModal()
 {
     auto& app = Application::Current();
+    const HWND previous = GetActiveWindow();
     std::vector<HWND> disabled;
     for (Form* form : app.Forms()) {
         if (form != this && IsWindowEnabled(form->Handle())) {
@@ -98,10 +99,51 @@ void Form::ShowModal()
     Show();
     SetForegroundWindow(Handle());
     app.ProcessUntil([this] { return !modal_; });
+    // Hidden while the others were still disabled, this window would leave the activation to the
+    // zero-size application window: enable them, hand the activation back, and only then hide.
     for (HWND window : disabled)
         EnableWindow(window, TRUE);
+    if (previous && previous != Handle() && IsWindow(previous))
+        SetForegroundWindow(previous);
     Hide();
     modal_ = false;
+}
+
+void Form::FocusFirstControl()
+{
+    if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE))
+        FocusControl(first);
+}
+
+void Form::FocusControl(HWND control)
+{
+    ::SetFocus(control);
+    // As in dialogs, a one-line entry field is entered with its text selected.
+    if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) && !(GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE))
+        SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void Form::MoveFocus(bool backward)
+{
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(Handle(), focus))
+        focus = nullptr;
+    if (HWND next = GetNextDlgTabItem(Handle(), focus, backward))
+        FocusControl(next);
+}
+
+void Form::OnActivate(bool active)
+{
+    if (!active) {
+        if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus))
+            lastFocus_ = focus;
+        return;
+    }
+    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+        IsWindowEnabled(lastFocus_))
+        ::SetFocus(lastFocus_);
+    else
+        FocusFirstControl();
 }
 
 void Form::RunCreationHandler(const std::function<void()>& handler)
@@ -122,8 +164,12 @@ void Form::OnCloseRequest()
         app.Terminate();
         return;
     }
+    if (modal_) {
+        // ShowModal hides it once the other windows are usable again.
+        modal_ = false;
+        return;
+    }
     Hide();
-    modal_ = false;
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -140,6 +186,30 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(Font());
+    case WM_ACTIVATE:
+        // Not handed on: the default would put the focus on the form itself, out of the keyboard's reach.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            OnActivate(false);
+        else if (!HIWORD(wParam))
+            OnActivate(true);
+        return 0;
+    case WM_SETFOCUS:
+        OnActivate(true);
+        return 0;
+    case WM_NEXTDLGCTL:
+        if (LOWORD(lParam))
+            FocusControl(reinterpret_cast<HWND>(wParam));
+        else
+            MoveFocus(wParam != 0);
+        return 0;
+    case WM_COMMAND:
+        // Esc, as dialog navigation reports it: no control has the ID IDCANCEL.
+        if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+            if (modal_)
+                Close();
+            return 0;
+        }
+        break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {
             Application::Current().Minimize();

@@ -1,5 +1,8 @@
 // A top-level window of the program: fixed client size, border style, centred, owned by the
-// application window; shown modally or not; its close runs the form's close handler.
+// application window; shown modally or not; its close runs the form's close handler. Its controls
+// take part in dialog navigation: Tab and Shift+Tab move through them in creation order, the
+// focus goes to the first one when the form is first activated and returns to the one that last
+// had it, and Esc closes a modal form.
 #pragma once
 #include "ui/color.h"
 #include "ui/font.h"
@@ -31,12 +34,16 @@ public:
     void Show(int showCommand = SW_SHOWNORMAL);
     void Hide();
     void Close();
-    // Disables the program's other windows until this one closes.
+    // Disables the program's other windows until this one closes; then the window that was active
+    // before is active again.
     void ShowModal();
     bool Modal() const { return modal_; }
     // Sees every key typed in the form before the control with the focus and dialog navigation do;
     // true when it took the key.
     virtual bool PreviewKey(const MSG&) { return false; }
+
+    // Gives the keyboard focus to the first control in tab order (containers included).
+    void FocusFirstControl();
 
     HFONT Font() const { return font_.get(); }
     HMENU MenuBar() const { return GetMenu(Handle()); }
@@ -58,6 +65,9 @@ protected:
 
 private:
     void OnCloseRequest();
+    void OnActivate(bool active);
+    void FocusControl(HWND control);
+    void MoveFocus(bool backward);
 
     Color color_;
     FontHandle font_;
@@ -65,6 +75,8 @@ private:
     int clientHeight_;
     bool modal_ = false;
     bool activationPending_ = false;
+    // The control that had the focus when the form was last deactivated.
+    HWND lastFocus_ = nullptr;
 };
 
 }

@@ -1,12 +1,12 @@
 // Picture and panel containers. They do not clip their children, so transparent labels on them
-// show the picture underneath.
+// show the picture underneath; dialog navigation walks into them (WS_EX_CONTROLPARENT).
 #include "ui/picture.h"
 
 namespace ui {
 
 Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch)
 {
-    Create({.className = L"VelmoraPicture", .style = WS_CHILD | WS_VISIBLE, .parent = args.parent, .bounds = args.bounds});
+    Create({.className = L"VelmoraPicture", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
 }
 
 bool Picture::OnEraseBackground(HDC dc)
@@ -33,7 +33,7 @@ bool Picture::OnEraseBackground(HDC dc)
 
 Panel::Panel(const Args& args) : inner_(args.inner), outer_(args.outer), color_(args.color)
 {
-    Create({.className = L"VelmoraPanel", .style = WS_CHILD | WS_VISIBLE, .parent = args.parent, .bounds = args.bounds});
+    Create({.className = L"VelmoraPanel", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
 }
 
 bool Panel::OnEraseBackground(HDC dc)

@@ -39,6 +39,13 @@ bool Window::Visible() const
     return IsWindowVisible(Handle()) != FALSE;
 }
 
+void Window::SetBounds(const Rect& bounds)
+{
+    MoveWindow(Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    // What is drawn along the edges (a panel's bevel) moves with the size: draw it all again.
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Window::StartTimer(UINT_PTR id, UINT interval, std::function<void()> onTimer)
 {
     timers_[id] = std::move(onTimer);
@@ -117,6 +124,21 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETFONT:
         if (HWND parent = GetParent(Handle()))
             return SendMessageW(parent, WM_GETFONT, 0, 0);
+        break;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+        break;
+    case WM_NEXTDLGCTL:
+        // A multi-line text view asks its parent to move the focus on; a container passes that to its form.
+        if (GetWindowLongW(Handle(), GWL_STYLE) & WS_CHILD)
+            return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
+        break;
+    case WM_CLOSE:
+        // Esc in a multi-line text view asks its parent to close: for a container that is the form's Esc,
+        // never the end of the container and the controls on it.
+        if (GetWindowLongW(Handle(), GWL_STYLE) & WS_CHILD)
+            return SendMessageW(GetAncestor(Handle(), GA_ROOT), WM_COMMAND, IDCANCEL, 0);
         break;
     case WM_ERASEBKGND:
         if (OnEraseBackground(reinterpret_cast<HDC>(wParam)))
@@ -212,6 +234,11 @@ void Control::SetText(const std::wstring& text)
 void Control::SetFocus()
 {
     ::SetFocus(Handle());
+}
+
+void Control::SetBounds(const Rect& bounds)
+{
+    MoveWindow(Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
 }
 
 void Control::SetColor(Color color)

@@ -27,6 +27,8 @@ public:
     std::wstring Text() const;
     void SetText(const std::wstring& text);
     bool Visible() const;
+    // Place and size in the parent's client area (the screen's, for a top-level window).
+    void SetBounds(const Rect& bounds);
 
     // Starts a timer owned by this window; the callback runs on WM_TIMER until KillTimer.
     void StartTimer(UINT_PTR id, UINT interval, std::function<void()> onTimer);
@@ -54,6 +56,8 @@ protected:
     virtual bool OnMenuCommand(UINT) { return false; }
     virtual void OnPaint(HDC) {}
     virtual bool OnEraseBackground(HDC) { return false; }
+    // The client area's new size; not called when the window is minimized.
+    virtual void OnSize(int, int) {}
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,6 +81,7 @@ public:
     std::wstring Text() const;
     void SetText(const std::wstring& text);
     void SetFocus();
+    void SetBounds(const Rect& bounds);
 
     // Until a colour is set the control keeps the system's; a system colour reference follows the scheme.
     void SetColor(Color color);

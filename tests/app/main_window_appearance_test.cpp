@@ -105,18 +105,64 @@ TEST_F(MainWindowAppearanceTest, TheColourCommandStartsOnTheLastChoiceAndKeepsCu
     EXPECT_FALSE(std::filesystem::exists(settingsPath)) << "the file is written only at close";
 }
 
-TEST_F(MainWindowAppearanceTest, ARefusedWriteIsReportedAndTheWindowStaysOpen)
+TEST_F(MainWindowAppearanceTest, ARefusedWriteIsReportedAndTheProgramStillEnds)
 {
     settingsPath = (folder.Path() / L"missing folder" / L"velmora.ini").wstring();
     auto form = Open();
     form->Show();
 
     form->Close();
+    app.ProcessMessages();
 
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_EQ(Errors()[0], L"Unable to write to " + settingsPath + L".");
-    EXPECT_TRUE(form->Visible());
-    EXPECT_FALSE(app.Terminated());
+    EXPECT_FALSE(form->Visible());
+    EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(MainWindowAppearanceTest, AnExtremeFontHeightReadsAsTheDefaultAndIsNotWrittenBack)
+{
+    for (const char* height : {"2147483647", "-2147483648", "-1000", "0"}) {
+        SCOPED_TRACE(height);
+        WriteSettings(std::string("[Settings]\r\nFHeight=") + height + "\r\n");
+        auto form = Open();
+        EXPECT_EQ(FontOf(form->DBMemo1).lfHeight, -11);
+        EXPECT_EQ(FontOf(form->ListBox1).lfHeight, -11);
+        form->Close();
+        EXPECT_EQ(Read(L"Settings", L"FHeight"), L"-11");
+        EXPECT_EQ(Read(L"Settings", L"FSize"), L"8");
+    }
+}
+
+TEST_F(MainWindowAppearanceTest, AFailedStartKeepsTheStoredAppearanceAtClose)
+{
+    test_support::WriteCatalogue({{L"Пролет", {}}});  // no table "Супи" to open at start
+    WriteSettings("[Settings]\r\nColor=255\r\nFName=Arial\r\nFSize=12\r\nFHeight=-16\r\n");
+    auto form = Open();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(ViewColors(*form), std::vector<ui::Color>(3, ui::kLight3D)) << "the failed start applies nothing";
+
+    form->Close();
+
+    EXPECT_EQ(Read(L"Settings", L"Color"), L"255");
+    EXPECT_EQ(Read(L"Settings", L"FName"), L"Arial");
+    EXPECT_EQ(Read(L"Settings", L"FSize"), L"12");
+    EXPECT_EQ(Read(L"Settings", L"FHeight"), L"-16");
+    EXPECT_EQ(Read(L"Programs", L"Ver"), L"1.02");
+}
+
+TEST_F(MainWindowAppearanceTest, AColourChosenAfterAFailedStartIsWrittenAndTheFontKept)
+{
+    test_support::WriteCatalogue({{L"Пролет", {}}});
+    WriteSettings("[Settings]\r\nColor=255\r\nFHeight=-16\r\n");
+    auto form = Open();
+    dialogs.colorAnswers = {RGB(10, 20, 30)};
+    SendMessageW(form->Handle(), WM_COMMAND, form->ActionManager1.Get(L"color").id, 0);
+
+    form->Close();
+
+    EXPECT_EQ(Read(L"Settings", L"Color"), std::to_wstring(RGB(10, 20, 30)));
+    EXPECT_EQ(Read(L"Settings", L"FHeight"), L"-16");
 }
 
 }

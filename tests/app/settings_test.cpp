@@ -201,6 +201,14 @@ TEST_F(SettingsTest, HeightAloneDecidesTheFont)
         {"[Settings]\r\nFHeight=big\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
         {"[Settings]\r\nFName=Arial\r\n", {.name = L"Arial", .height = -11}, 8},
         {"[settings]\r\nFNAME=Arial\r\nfheight=$FFFFFFF0\r\n", {.name = L"Arial", .height = -16}, 12},
+        {"[Settings]\r\nFHeight=-72\r\n", {.name = L"MS Sans Serif", .height = -72}, 54},
+        {"[Settings]\r\nFHeight=-6\r\n", {.name = L"MS Sans Serif", .height = -6}, 5},
+        {"[Settings]\r\nFHeight=2147483647\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
+        {"[Settings]\r\nFHeight=-2147483648\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
+        {"[Settings]\r\nFHeight=-1000\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
+        {"[Settings]\r\nFHeight=-73\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
+        {"[Settings]\r\nFHeight=0\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
+        {"[Settings]\r\nFHeight=5\r\n", {.name = L"MS Sans Serif", .height = -11}, 8},
     };
     for (const auto& c : cases) {
         const auto appearance = ReadAppearance(FileWith(c.file));
@@ -292,6 +300,127 @@ TEST_F(SettingsTest, RefusedWriteInAMissingFolderNamesTheFullPath)
     SettingsFile inMissingFolder(missing);
     EXPECT_EQ(RefusalOf(inMissingFolder), L"Unable to write to " + missing);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / L"няма"));
+}
+
+constexpr std::string_view kHandEdited = "[Programs]\r\nVer=1.01\r\n[Mine]\r\nKey=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n[Settings]\r\nColor=255\r\n";
+constexpr int kStepCount = static_cast<int>(app::WriteStep::Replaced) + 1;
+
+std::vector<std::wstring> TemporaryFiles(const std::filesystem::path& folder)
+{
+    std::vector<std::wstring> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == L".tmp")
+            found.push_back(entry.path().filename().wstring());
+    }
+    return found;
+}
+
+TEST_F(SettingsTest, AWriteKeepsAnAnsiFileAnsiWithItsOwnLinesByteForByte)
+{
+    Given(kHandEdited);
+    WriteAppearance(file, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+
+    const std::string after = ReadBytes(path);
+    EXPECT_NE(after.substr(0, 2), "\xFF\xFE");
+    EXPECT_NE(after.find("[Mine]\r\nKey=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n"), std::string::npos) << after;
+    EXPECT_EQ(Read(L"Programs", L"Name"), kCaption);
+    EXPECT_EQ(Read(L"Mine", L"Key"), L"значение");
+    EXPECT_EQ(Read(L"Settings", L"FHeight"), L"-16");
+}
+
+struct FailedAt {
+    app::WriteStep step;
+};
+
+TEST_F(SettingsTest, AWriteThatFailsAtAnyStepBeforeTheSwapLeavesTheOldFileAndNoTemporary)
+{
+    for (int step = 0; step < static_cast<int>(app::WriteStep::Replaced); ++step) {
+        SCOPED_TRACE(step);
+        Given(kHandEdited);
+        file.SetWriteProbe([step](app::WriteStep reached) {
+            if (static_cast<int>(reached) == step)
+                throw FailedAt{reached};
+        });
+        EXPECT_THROW(WriteAppearance(file, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption), FailedAt);
+        EXPECT_EQ(ReadBytes(path), kHandEdited);
+        EXPECT_TRUE(TemporaryFiles(folder.Path()).empty());
+    }
+}
+
+TEST_F(SettingsTest, ARefusedWriteLeavesNoTemporaryBehind)
+{
+    Given(kHandEdited);
+    const auto held = HoldExclusively(path);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(RefusalOf(file), L"Unable to write to " + path);
+    EXPECT_TRUE(TemporaryFiles(folder.Path()).empty());
+}
+
+constexpr wchar_t kKillStepVariable[] = L"VELMORA_TEST_KILL_STEP";
+constexpr wchar_t kKillFileVariable[] = L"VELMORA_TEST_KILL_FILE";
+constexpr DWORD kKilled = 77;
+
+std::wstring Variable(const wchar_t* name)
+{
+    wchar_t value[1024] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, std::size(value));
+    return std::wstring(value, length < std::size(value) ? length : 0);
+}
+
+// Runs only in the child process of the test below: it writes the settings file named by the
+// parent and ends the process at the step the parent names, as a kill or a power cut would.
+TEST(SettingsWriteChild, DISABLED_WritesUntilKilled)
+{
+    const std::wstring target = Variable(kKillFileVariable);
+    ASSERT_FALSE(target.empty());
+    const int step = std::stoi(Variable(kKillStepVariable));
+    SettingsFile killed(target);
+    killed.SetWriteProbe([step](app::WriteStep reached) {
+        if (static_cast<int>(reached) == step)
+            TerminateProcess(GetCurrentProcess(), kKilled);
+    });
+    WriteAppearance(killed, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+}
+
+DWORD RunChildKilledAt(int step, const std::wstring& target)
+{
+    SetEnvironmentVariableW(kKillStepVariable, std::to_wstring(step).c_str());
+    SetEnvironmentVariableW(kKillFileVariable, target.c_str());
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(program) +
+                           L"\" --gtest_filter=SettingsWriteChild.DISABLED_WritesUntilKilled --gtest_also_run_disabled_tests";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 0;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    SetEnvironmentVariableW(kKillStepVariable, nullptr);
+    SetEnvironmentVariableW(kKillFileVariable, nullptr);
+    return exitCode;
+}
+
+TEST_F(SettingsTest, AProgramKilledAtAnyStepOfTheWriteLeavesTheOldFileOrTheNewOneWhole)
+{
+    // What a whole write makes of the same file.
+    const auto reference = File(L"reference.ini");
+    WriteBytes(reference, kHandEdited);
+    SettingsFile referenceFile(reference);
+    WriteAppearance(referenceFile, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+    const std::string written = ReadBytes(reference);
+    ASSERT_NE(written, kHandEdited);
+
+    for (int step = 0; step < kStepCount; ++step) {
+        SCOPED_TRACE(step);
+        Given(kHandEdited);
+        ASSERT_EQ(RunChildKilledAt(step, path), kKilled) << "the child was not ended at the step";
+        EXPECT_EQ(ReadBytes(path), step < static_cast<int>(app::WriteStep::Replaced) ? std::string(kHandEdited) : written);
+    }
 }
 
 TEST(SettingsFileForExecutable, IsTheProgramPathWithTheIniExtension)

@@ -6,6 +6,7 @@
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <windows.h>
 
 #include <filesystem>
@@ -97,6 +98,7 @@ TEST_F(ConnectionTest, RefusesWithAMessageNamingTheCause)
         std::ofstream text(L"бележки.rec", std::ios::binary);
         text << "This is a note about soups, not a database. It is long enough to fill SQLite's header.\r\n";
     }
+    std::ofstream(L"празен.rec", std::ios::binary).close();
     const std::wstring here = std::filesystem::current_path().wstring();
     struct Case {
         std::wstring connection_string;
@@ -110,13 +112,49 @@ TEST_F(ConnectionTest, RefusesWithAMessageNamingTheCause)
         {JetConnectionString(L"Data\\липсва.rec"), {L"Файлът „" + here + L"\\Data\\липсва.rec“ не е намерен."}},
         {JetConnectionString(L"Data"), {L"Файлът „" + here + L"\\Data“ не е намерен."}},
         {JetConnectionString(L"бележки.rec"),
-         {L"Файлът „" + here + L"\\бележки.rec“ не е база данни или е повреден", L"file is not a database"}},
+         {L"Файлът „" + here + L"\\бележки.rec“ не е база данни или е повреден (файлът не е база данни)."}},
+        {JetConnectionString(L"празен.rec"), {L"Файлът „" + here + L"\\празен.rec“ е празен: не е база данни или е повреден."}},
     };
     for (const Case& c : cases) {
         const std::wstring message = FailureOf(c.connection_string);
         for (const std::wstring& part : c.message_parts)
             EXPECT_NE(message.find(part), std::wstring::npos) << c.connection_string << "\n" << message;
     }
+}
+
+std::wstring FailureReading(const std::wstring& file)
+{
+    try {
+        data::Connection connection(JetConnectionString(file));
+        data::Table table(connection);
+        table.SetTableName(L"Супи");
+        table.Open();
+        Names(table);
+    } catch (const data::Error& e) {
+        return e.Message();
+    }
+    return L"(no error)";
+}
+
+TEST_F(ConnectionTest, SaysTheCommonDatabaseFaultsInBulgarian)
+{
+    const std::wstring path = (std::filesystem::current_path() / L"Data" / L"рецепти.rec").wstring();
+    {
+        // Another program holds the file for writing.
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open("Data/рецепти.rec", &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(FailureReading(L"Data\\рецепти.rec"),
+                  L"Грешка при работа с „" + path + L"“: файлът е зает или заключен от друга програма.");
+        sqlite3_close(other);
+    }
+    {
+        // The table's page is damaged: its page type byte is not one SQLite writes.
+        std::fstream file(std::filesystem::path(path), std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(4096);
+        file.put('\0');
+    }
+    EXPECT_EQ(FailureReading(L"Data\\рецепти.rec"), L"Грешка при работа с „" + path + L"“: файлът е повреден.");
 }
 
 TEST_F(ConnectionTest, NeverCreatesAMissingFile)

@@ -8,10 +8,10 @@ int ScriptedDialogs::Message(HWND owner, const std::wstring& text, const std::ws
     return MessageWithButtons(owner, text, caption, style, {});
 }
 
-int ScriptedDialogs::MessageWithButtons(HWND, const std::wstring& text, const std::wstring& caption, UINT style,
+int ScriptedDialogs::MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
                                         const std::vector<ui::ButtonCaption>& buttons)
 {
-    messages.push_back({text, caption, style, buttons});
+    messages.push_back({text, caption, style, owner, buttons});
     if (messageAnswers.empty())
         return IDOK;
     const int answer = messageAnswers.front();

@@ -13,6 +13,7 @@ struct ShownMessage {
     std::wstring text;
     std::wstring caption;
     UINT style = 0;
+    HWND owner = nullptr;
     // The program's own button captions, for boxes that name their buttons.
     std::vector<ui::ButtonCaption> buttons;
 };
