@@ -69,7 +69,7 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
     }
     // The titles are drawn by the grid: centred on their own colour.
     const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
-    SetWindowLongW(header, GWL_STYLE, GetWindowLongW(header, GWL_STYLE) & ~HDS_DRAGDROP);
+    SetWindowLongW(header, GWL_STYLE, (GetWindowLongW(header, GWL_STYLE) & ~HDS_DRAGDROP) | HDS_NOSIZING);
     for (int index = 0; index < static_cast<int>(columns_.size()); ++index) {
         HDITEMW item{};
         item.mask = HDI_FORMAT;

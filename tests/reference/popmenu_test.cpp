@@ -202,6 +202,40 @@ TEST_F(PracticalAdviceTest, MovingThroughTheMeasuresGridLeavesTheInfoOnTheFirstR
     EXPECT_EQ(Narrow(Form().DBGrid2.CellText(0, 3)), "9,8");
 }
 
+TEST_F(PracticalAdviceTest, GridsHaveTheirFieldTitlesWidthsAndAlignments)
+{
+    struct Column {
+        std::string title;
+        int width;
+        bool centred;
+        bool operator==(const Column&) const = default;
+    };
+    const auto columns = [](ui::DataGrid& grid) {
+        std::vector<Column> found;
+        for (int index = 0;; ++index) {
+            wchar_t text[128] = {};
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+            column.pszText = text;
+            column.cchTextMax = 128;
+            if (!SendMessageW(grid.Handle(), LVM_GETCOLUMNW, index, reinterpret_cast<LPARAM>(&column)))
+                return found;
+            found.push_back({Narrow(text), column.cx, (column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER});
+        }
+    };
+    EXPECT_EQ(columns(Form().DBGrid2), (std::vector<Column>{{"Вид на продуктите", 265, false},
+                                                             {"1 чаена чашка/гр", 105, true},
+                                                             {"1 кафена чашка/гр", 115, true},
+                                                             {"1 супена лъжица/гр", 122, true},
+                                                             {"1 чаена лъжица/гр", 114, true}}));
+    EXPECT_EQ(columns(Form().DBGrid3), (std::vector<Column>{{"Продукти", 371, false}, {"Мерки", 238, true}, {"Грамаж", 111, true}}));
+    EXPECT_EQ(columns(Form().DBGrid1), (std::vector<Column>{{"Продукти/100 грама", 339, false},
+                                                             {"Белтъчини/гр", 81, true},
+                                                             {"Мазнини/гр", 80, true},
+                                                             {"Въглехидрати/гр", 98, true},
+                                                             {"Килокалории (ккал)", 112, true}}));
+}
+
 TEST_F(PracticalAdviceTest, AnEmptyAdviceTableGivesOnlyTheTitleRow)
 {
     test_support::WriteAdviceDatabases({});
