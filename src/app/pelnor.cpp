@@ -15,6 +15,7 @@
 #include "resource_ids.h"
 #include "ui/application.h"
 #include "ui/menu.h"
+#include "ui/resource_text.h"
 
 #include <optional>
 #include <string>
@@ -199,7 +200,7 @@ void TForm1::FormCreate()
     auto& cursors = ui::Application::Current().ScreenCursors();
     cursors.Register(app::kMaletCursor, app::kMaletResource);
     ListBox1.SetCursor(cursors.Get(app::kMaletCursor));
-    ADOTable1.SetTableName(std::wstring(catalogue::kDesignTable));
+    ADOTable1.SetTableName(ui::ResourceText(catalogue::kDesignTable));
     ADOTable1.Open();
     const app::Appearance appearance = app::ReadAppearance(settings_);
     SetViewsColor(appearance.color);
@@ -293,7 +294,7 @@ void TForm1::ShowHint(UINT itemId, UINT flags)
 void TForm1::FillCategory(const catalogue::Category& category)
 {
     ADOTable1.Close();
-    ADOTable1.SetTableName(std::wstring(category.table));
+    ADOTable1.SetTableName(ui::ResourceText(category.table));
     ADOTable1.Open();
     ListBox1.Clear();
     listedNames_.clear();
@@ -315,8 +316,8 @@ void TForm1::ListBox1Click()
     // Moved first and bound after, each view loads the chosen row once: views bound by an earlier
     // choice follow the move, and binding them again to the same field shows nothing new.
     catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
-    DBMemo1.Bind(ADOTable1, std::wstring(catalogue::kProductsField));
-    DBMemo2.Bind(ADOTable1, std::wstring(catalogue::kBurnField));
+    DBMemo1.Bind(ADOTable1, ui::ResourceText(catalogue::kProductsField));
+    DBMemo2.Bind(ADOTable1, ui::ResourceText(catalogue::kBurnField));
 }
 
 void TForm1::IzhodExecute()

@@ -2,6 +2,7 @@
 #include "catalogue/category_fill.h"
 
 #include "catalogue/categories.h"
+#include "ui/resource_text.h"
 
 namespace catalogue {
 
@@ -18,7 +19,7 @@ int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& 
     // for every row would cost time and show nothing more.
     int count = 0;
     try {
-        table.ReadTexts(kNameField, [&](std::wstring name) {
+        table.ReadTexts(ui::ResourceText(kNameField), [&](std::wstring name) {
             list.Add(name);
             names.push_back(std::move(name));
             ++count;
