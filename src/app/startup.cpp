@@ -62,7 +62,7 @@ int RunProgram(ui::Application& app, int showCommand)
     }
     splash.reset();
     ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);
-    if (showCommand == SW_SHOWMINNOACTIVE) {
+    if (showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE) {
         // The main window is shown by the first restore.
         app.Minimize();
     } else {

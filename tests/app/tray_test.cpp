@@ -1,5 +1,7 @@
 // The main window's tray icon and menu, minimizing to the tray and coming back.
 #include "app/pelnor.h"
+#include "app/program.h"
+#include "app/startup.h"
 #include "components/recording_tray_shell.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
@@ -171,5 +173,49 @@ TEST_F(TrayTest, ExitFromTheTrayWhileMinimizedEndsTheProgramAndRemovesTheIcon)
     ASSERT_EQ(shell.calls.size(), 1u);
     EXPECT_EQ(shell.calls[0].request, static_cast<DWORD>(NIM_DELETE));
 }
+
+// A whole run of the program with a show command; the state is read once the loop runs.
+struct StartCase {
+    const char* name;
+    int showCommand;
+    State expected;
+};
+
+void PrintTo(const StartCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class StartTest : public test_support::AppTest, public ::testing::WithParamInterface<StartCase> {
+protected:
+    static inline State seen{};
+    static void CALLBACK LookThenQuit(HWND, UINT, UINT_PTR timer, DWORD)
+    {
+        if (!Form1)
+            return;
+        KillTimer(nullptr, timer);
+        const HWND application = ui::Application::Current().Handle();
+        seen = {IsIconic(application) != FALSE, IsWindowVisible(application) != FALSE, Form1->Visible()};
+        PostQuitMessage(0);
+    }
+};
+
+TEST_P(StartTest, AMinimizedShowCommandGoesStraightToTheTray)
+{
+    test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"краставица", L"Разбърква се."}}}});
+    SetTimer(nullptr, 0, 50, &StartTest::LookThenQuit);
+
+    EXPECT_EQ(RunProgram(app, GetParam().showCommand), 0);
+
+    EXPECT_EQ(seen, GetParam().expected);
+    EXPECT_TRUE(Errors().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ShowCommands, StartTest,
+                         ::testing::Values(StartCase{"ShowMinNoActive", SW_SHOWMINNOACTIVE, kInTray},
+                                           StartCase{"ShowMinimized", SW_SHOWMINIMIZED, kInTray},
+                                           StartCase{"Minimize", SW_MINIMIZE, kInTray},
+                                           StartCase{"ShowNormal", SW_SHOWNORMAL, kShown}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }
