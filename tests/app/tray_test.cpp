@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "components/recording_tray_shell.h"
 #include "support/app_fixture.h"
+#include "support/advice_files.h"
 #include "support/catalogue_db.h"
 #include "support/scripted_menus.h"
 #include "ui/text.h"
@@ -203,6 +204,7 @@ protected:
 TEST_P(StartTest, AMinimizedShowCommandGoesStraightToTheTray)
 {
     test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"краставица", L"Разбърква се."}}}});
+    test_support::WriteAdviceDatabases({});
     SetTimer(nullptr, 0, 50, &StartTest::LookThenQuit);
 
     EXPECT_EQ(RunProgram(app, GetParam().showCommand), 0);
