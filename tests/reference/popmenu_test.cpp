@@ -171,6 +171,38 @@ TEST_F(PracticalAdviceTest, CtrlTabAndCtrlShiftTabChooseTheNextAndPreviousTab)
     EXPECT_EQ(Form().PageControl1.SelectedIndex(), 6);
 }
 
+TEST_F(PracticalAdviceTest, TabGoesThroughTheMeasuresTabAndFromCellToCellInsideItsGrids)
+{
+    Form().Show();
+    ChooseTab(4);
+    Form().PageControl1.SetFocus();
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), Form().DBMemo1.Handle());
+    PressKey(GetFocus(), VK_TAB);
+    ASSERT_EQ(GetFocus(), Form().DBGrid2.Handle());
+    // Two rows of five cells: nine steps to the last cell, the tenth leaves the grid.
+    for (int step = 1; step < 10; ++step) {
+        PressKey(GetFocus(), VK_TAB);
+        EXPECT_EQ(Form().DBGrid2.CurrentRow() * 5 + Form().DBGrid2.CurrentColumn(), step);
+    }
+    EXPECT_EQ(GetFocus(), Form().DBGrid2.Handle());
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), Form().DBGrid3.Handle());
+    PressKey(GetFocus(), VK_TAB, false, true);
+    EXPECT_EQ(GetFocus(), Form().DBGrid2.Handle());
+}
+
+TEST_F(PracticalAdviceTest, TheReadOnlyTextViewsAreSkippedByTab)
+{
+    Form().Show();
+    Form().PageControl1.SetFocus();
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), Form().PageControl1.Handle());
+    ChooseTab(5);
+    PressKey(GetFocus(), VK_TAB);
+    EXPECT_EQ(GetFocus(), Form().Memo6.Handle());
+}
+
 TEST_F(PracticalAdviceTest, AMissingTextFileIsReportedWithItsFullPathAndTheViewKeepsItsText)
 {
     std::filesystem::remove(PathOf(L"ZDP"));
