@@ -131,6 +131,8 @@ Section /o "un.Моите рецепти и настройките" UnSecOwnData
   Delete "$INSTDIR\${OWN_RECIPES}"
   Delete "$INSTDIR\${OWN_RECIPES}-journal"
   Delete "$INSTDIR\${SETTINGS}"
+  ; Left behind only when a settings write was cut short.
+  Delete "$INSTDIR\${SETTINGS}.*.tmp"
 SectionEnd
 
 ; Folders go last and only when empty: whatever the user keeps, or put there, stays.
