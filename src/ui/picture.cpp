@@ -4,9 +4,28 @@
 
 namespace ui {
 
-Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch)
+Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch), handCursor_(args.handCursor)
 {
     Create({.className = L"VelmoraPicture", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
+}
+
+LRESULT Picture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONUP:
+        if (onClick) {
+            onClick();
+            return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (handCursor_ && LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == Handle()) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 bool Picture::OnEraseBackground(HDC dc)
@@ -33,7 +52,11 @@ bool Picture::OnEraseBackground(HDC dc)
 
 Panel::Panel(const Args& args) : inner_(args.inner), outer_(args.outer), color_(args.color)
 {
-    Create({.className = L"VelmoraPanel", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
+    Create({.className = L"VelmoraPanel",
+            .style = WS_CHILD | WS_VISIBLE | (args.singleBorder ? WS_BORDER : 0),
+            .exStyle = WS_EX_CONTROLPARENT,
+            .parent = args.parent,
+            .bounds = args.bounds});
 }
 
 bool Panel::OnEraseBackground(HDC dc)

@@ -4,6 +4,8 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 
+#include <functional>
+
 namespace ui {
 
 class Picture : public Window {
@@ -13,16 +15,22 @@ public:
         Rect bounds;
         Bitmap bitmap;
         bool stretch = false;
+        bool handCursor = false;  // for a picture that acts as a button
     };
     explicit Picture(Args args);
 
+    // Runs when the picture is clicked with the left mouse button.
+    std::function<void()> onClick;
+
 protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnEraseBackground(HDC dc) override;
     void OnPaint(HDC) override {}
 
 private:
     Bitmap bitmap_;
     bool stretch_;
+    bool handCursor_;
 };
 
 enum class Bevel { None, Lowered, Raised };
@@ -35,6 +43,7 @@ public:
         Bevel inner = Bevel::None;
         Bevel outer = Bevel::None;
         Color color = kButtonFace;
+        bool singleBorder = false;  // a flat one-pixel frame
     };
     explicit Panel(const Args& args);
 
