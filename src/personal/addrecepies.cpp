@@ -28,6 +28,11 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
                 .clientWidth = kClientWidth,
                 .clientHeight = kClientHeight,
                 .color = ui::kGrayText}),
+      ImageList1(IDB_ADD_RECIPE_MENU),
+      PopupMenu1({.items = {ui::MenuItem::Action(std::wstring(personal::kRemoveItem), 1, [this] { N1Click(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, [this] { N2Click(); })},
+                  .pictures = &ImageList1}),
       Image2({.parent = Handle(), .bounds = {0, 0, kClientWidth, kClientHeight}, .bitmap = ui::LoadJpegResource(IDR_ADD_RECIPE_BACKGROUND)}),
       Label1({.parent = Image2.Handle(), .bounds = {152, 8}, .text = std::wstring(personal::kNameLabel)}),
       Edit1({.parent = Image2.Handle(), .bounds = {152, 24, 297, 19}}),
@@ -40,7 +45,7 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
       Image3({.parent = Image2.Handle(),
               .bounds = {16, 312, 113, 25},
               .bitmap = ui::LoadBitmapResource(IDB_ADD_BUTTON),
-              .handCursor = true}),
+              .button = true}),
       Label4({.parent = Image2.Handle(), .bounds = {472, 8}, .text = std::wstring(personal::kListLabel)}),
       ListBox1({.parent = Image2.Handle(), .bounds = {472, 24, 177, 321}}),
       Hints({.owner = Handle()}),
@@ -58,6 +63,7 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
     Hints.Add(Image3.Handle(), std::wstring(personal::kAddHint));
     Hints.Add(ListBox1.Handle(), std::wstring(personal::kListHint));
     Image3.onClick = [this] { Image3Click(); };
+    ListBox1.SetPopupMenu(&PopupMenu1);
     // The component's stored design, written in property order while the window is created.
     CurrentLanguages1.SetLayoutID("0409");
     CurrentLanguages1.SetLayoutLocolizedName("English (United States)");
@@ -88,6 +94,9 @@ void TForm4::FormCreate()
 
 void TForm4::FormShow()
 {
+    const bool any = ADOTable1.RecordCount() > 0;
+    PopupMenu1.SetEnabled(kN1, any);
+    PopupMenu1.SetEnabled(kN2, any);
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
     ADOTable1.First();

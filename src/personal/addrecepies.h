@@ -6,7 +6,9 @@
 #include "data/table.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/picture.h"
+#include "ui/popup_menu.h"
 #include "ui/tool_tips.h"
 
 class TForm4 : public ui::Form {
@@ -14,6 +16,11 @@ public:
     // The keyboard layouts are the system's in the program; tests give layouts of their own.
     explicit TForm4(components::KeyboardLayouts& layouts = components::SystemKeyboardLayouts());
 
+    // Places of the items in PopupMenu1, separators counted.
+    enum MenuItem { kN1 = 0, kN3 = 1, kN2 = 2 };
+
+    ui::ImageList ImageList1;
+    ui::PopupMenu PopupMenu1;
     ui::Picture Image2;
     ui::Label Label1;
     ui::Edit Edit1;

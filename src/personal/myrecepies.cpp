@@ -29,6 +29,13 @@ TForm5::TForm5()
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
                 .clientHeight = kClientHeight}),
+      ImageList1(IDB_MY_RECIPES_MENU),
+      PopupMenu1({.items = {ui::MenuItem::Action(std::wstring(personal::kRemoveItem), 2, [this] { N1Click(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); })},
+                  .pictures = &ImageList1}),
       Image1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
               .bitmap = ui::LoadJpegResource(IDR_MY_RECIPES_BACKGROUND)}),
@@ -47,6 +54,7 @@ TForm5::TForm5()
                               static_cast<ui::Control*>(&DBMemo2)})
         view->SetColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
+    ListBox1.SetPopupMenu(&PopupMenu1);
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
     RunCreationHandler([this] { FormCreate(); });
@@ -62,6 +70,10 @@ void TForm5::FormCreate()
 
 void TForm5::FormShow()
 {
+    // Counted before the table is read again below, as the window always has.
+    const bool any = ADOTable1.RecordCount() > 0;
+    PopupMenu1.SetEnabled(kN1, any);
+    PopupMenu1.SetEnabled(kN2, any);
     auto& cursors = ui::Application::Current().ScreenCursors();
     cursors.Register(personal::kMaletCursor, personal::kMaletResource);
     ListBox1.SetCursor(cursors.Get(personal::kMaletCursor));

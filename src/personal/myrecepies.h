@@ -6,7 +6,9 @@
 #include "data/table.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/picture.h"
+#include "ui/popup_menu.h"
 
 class TForm5 : public ui::Form {
 public:
@@ -14,7 +16,11 @@ public:
 
     // Status bar panels: 1 shows the count of recipes.
     enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
+    // Places of the items in PopupMenu1, separators counted.
+    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4 };
 
+    ui::ImageList ImageList1;
+    ui::PopupMenu PopupMenu1;
     ui::Picture Image1;
     ui::Label Label1;
     ui::Label Label2;

@@ -15,11 +15,13 @@ public:
         Rect bounds;
         Bitmap bitmap;
         bool stretch = false;
-        bool handCursor = false;  // for a picture that acts as a button
+        // A picture that acts as a button: hand cursor, a stop in the tab order, pressed with the
+        // mouse or with Enter or Space while it has the focus.
+        bool button = false;
     };
     explicit Picture(Args args);
 
-    // Runs when the picture is clicked with the left mouse button.
+    // Runs when the picture is clicked, or pressed from the keyboard when it is a button.
     std::function<void()> onClick;
 
 protected:
@@ -30,7 +32,7 @@ protected:
 private:
     Bitmap bitmap_;
     bool stretch_;
-    bool handCursor_;
+    bool button_;
 };
 
 enum class Bevel { None, Lowered, Raised };

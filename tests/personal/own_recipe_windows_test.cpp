@@ -7,6 +7,7 @@
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
 #include "support/my_recipes_db.h"
+#include "support/scripted_menus.h"
 #include "ui/text.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,7 @@ protected:
         Form4 = add.get();
         Form5 = mine.get();
     }
+    OwnRecipeWindowsTest() { app.SetMenuTracker(menus); }
     ~OwnRecipeWindowsTest() override
     {
         Form4 = nullptr;
@@ -67,6 +69,15 @@ protected:
         return texts;
     }
 
+    // As the user opens a list's context menu with the right mouse button.
+    void RightClick(ui::ListBox& list)
+    {
+        RECT r;
+        GetWindowRect(list.Handle(), &r);
+        SendMessageW(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()), MAKELPARAM(r.left + 5, r.top + 5));
+    }
+
+    test_support::ScriptedMenus menus;
     test_support::FakeKeyboardLayouts layouts{test_support::kBulgarian};
     std::unique_ptr<TForm4> add;
     std::unique_ptr<TForm5> mine;
@@ -272,12 +283,65 @@ TEST_F(OwnRecipeWindowsTest, ChangePutsTheSelectedNameIntoTheNameFieldAndAnAddTh
     add->Memo1.SetText(L"а");
     add->Memo2.SetText(L"б");
     add->ListBox1.Select(2);
-    add->N2Click();
+    menus.choices = {L"Промени Рецептата"};
+    RightClick(add->ListBox1);
     EXPECT_EQ(add->Edit1.Text(), L"Мусака");
     EXPECT_EQ(add->Memo1.Text(), L"а");
     add->Image3Click();
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kNameTaken)}));
     EXPECT_EQ(StoredRecipes(), kThree);
+}
+
+TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    RightClick(add->ListBox1);
+    RightClick(mine->ListBox1);
+    ASSERT_EQ(menus.shown.size(), 2u);
+    EXPECT_EQ(test_support::ScriptedMenus::Describe(add->PopupMenu1.Handle(), &add->ImageList1),
+              (std::vector<std::string>{"Премахни Рецептата [picture 1]", "---", "Промени Рецептата [picture 0]"}));
+    EXPECT_EQ(test_support::ScriptedMenus::Describe(mine->PopupMenu1.Handle(), &mine->ImageList1),
+              (std::vector<std::string>{"Премахни Рецептата [picture 2]", "---", "Промени Рецептата [picture 0]", "---",
+                                        "Добави Рецепта [picture 3]"}));
+}
+
+TEST_F(OwnRecipeWindowsTest, RemoveAndChangeAreEnabledByTheRowsCountedBeforeAShowingReadsTheTable)
+{
+    Open({});
+    add->Show();
+    EXPECT_FALSE(add->PopupMenu1.Enabled(TForm4::kN1));
+    EXPECT_FALSE(add->PopupMenu1.Enabled(TForm4::kN2));
+    SwitchTo(test_support::kBulgarian);
+    Type({L"Кекс", L"брашно", L"Пече се."});
+    add->Image3Click();
+    // The my-recipes window counted its rows before reading the new one.
+    ASSERT_TRUE(mine->Visible());
+    EXPECT_FALSE(mine->PopupMenu1.Enabled(TForm5::kN1));
+    EXPECT_FALSE(mine->PopupMenu1.Enabled(TForm5::kN2));
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN3));
+
+    mine->Hide();
+    mine->Show();
+    add->Show();
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN1));
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN2));
+    EXPECT_TRUE(add->PopupMenu1.Enabled(TForm4::kN1));
+    EXPECT_TRUE(add->PopupMenu1.Enabled(TForm4::kN2));
+}
+
+TEST_F(OwnRecipeWindowsTest, TheAddItemClosesTheMyRecipesWindowAndShowsTheAddWindowEmptied)
+{
+    Open(kThree);
+    add->Edit1.SetText(L"стар текст");
+    mine->Show();
+    menus.choices = {L"Добави Рецепта"};
+    RightClick(mine->ListBox1);
+    EXPECT_FALSE(mine->Visible());
+    EXPECT_TRUE(add->Visible());
+    EXPECT_EQ(add->Edit1.Text(), L"");
+    EXPECT_EQ(Entries(add->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака"}));
 }
 
 }  // namespace
