@@ -101,6 +101,25 @@ def build_table(tsv_path, db_path, table):
     os.replace(tmp, db_path)
 
 
+MY_RECIPES_TABLE = "Моите рецепти"
+
+
+def build_my_recipes(db_path):
+    """The own-recipe database, shipped empty. A copy already in the program folder holds the
+    user's recipes and is never replaced."""
+    if os.path.exists(db_path):
+        return
+    tmp = db_path + ".tmp"
+    if os.path.exists(tmp):
+        os.remove(tmp)
+    db = sqlite3.connect(tmp)
+    db.execute(f'CREATE TABLE "{MY_RECIPES_TABLE}" (ID INTEGER PRIMARY KEY AUTOINCREMENT, '
+               'Name TEXT CHECK (length(Name) <= 50), Products TEXT, Burn TEXT)')
+    db.commit()
+    db.close()
+    os.replace(tmp, db_path)
+
+
 def to_cp1251(src, dst):
     with open(src, encoding="utf-8") as f:
         text = f.read()
@@ -121,6 +140,7 @@ def main(content, out):
     os.makedirs(data_dir, exist_ok=True)
     os.makedirs(advice_dir, exist_ok=True)
     build_catalogue(os.path.join(content, "catalogue"), os.path.join(data_dir, "pelnor_recepies.rec"))
+    build_my_recipes(os.path.join(data_dir, "pelnor_myrecepies.rec"))
     advice = os.path.join(content, "advice")
     for name in sorted(os.listdir(advice)):
         path = os.path.join(advice, name)

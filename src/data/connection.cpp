@@ -81,8 +81,9 @@ void CheckIsDatabase(sqlite3* db, const std::wstring& path)
 Connection::Connection(std::wstring_view connection_string)
     : full_path_(FullPathOf(SourcePath(connection_string))), db_(OpenFile(full_path_))
 {
-    CheckIsDatabase(db_.get(), full_path_);
+    // Set before the first read: a file another program is writing is busy, not damaged.
     sqlite3_busy_timeout(db_.get(), kBusyMilliseconds);
+    CheckIsDatabase(db_.get(), full_path_);
     Statement(db_.get(), kMapFile).Run();
 }
 

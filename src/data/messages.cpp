@@ -96,6 +96,11 @@ std::wstring RowDeleted(std::wstring_view table)
     return L"Записът е изтрит от таблицата " + Quoted(table) + L" след последното ѝ прочитане.";
 }
 
+std::wstring NotDurable(std::wstring_view path)
+{
+    return L"Файлът " + Quoted(path) + L" не може да бъде настроен за сигурен запис.";
+}
+
 std::wstring NotInserting(std::wstring_view table)
 {
     return L"В таблицата " + Quoted(table) + L" не се добавя запис.";

@@ -21,6 +21,7 @@ std::wstring TableNotOpen(std::wstring_view table);
 std::wstring RenameOpenTable(std::wstring_view table, std::wstring_view name);
 std::wstring NoCurrentRow(std::wstring_view table);
 std::wstring RowDeleted(std::wstring_view table);
+std::wstring NotDurable(std::wstring_view path);
 std::wstring NotInserting(std::wstring_view table);
 std::wstring FieldMissing(std::wstring_view field, std::wstring_view table);
 std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table);

@@ -230,10 +230,15 @@ void Table::Delete()
     Statement(connection_.Handle(), "DELETE FROM " + QuoteIdentifier(stored_name_) + " WHERE rowid = ?")
         .Bind(1, rowids_[current_])
         .Run();
+    // A row another connection deleted first is gone all the same, but this delete did nothing:
+    // the caller must not report it as done.
+    const bool removed = sqlite3_changes(connection_.Handle()) > 0;
     rowids_.erase(rowids_.begin() + static_cast<std::ptrdiff_t>(current_));
     if (current_ == rowids_.size() && current_ > 0)
         --current_;
     changed_.Notify();
+    if (!removed)
+        throw Error(messages::RowDeleted(name_));
 }
 
 void Table::Refresh()

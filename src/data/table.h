@@ -70,6 +70,7 @@ public:
     void Post();
 
     // Removes the current row from the file at once; the next row (or the new last one) becomes current.
+    // Throws when the row was no longer in the file, so no delete is taken as done that removed nothing.
     void Delete();
     // Reads the rows again, staying on the same row if it is still there, else at the same place.
     void Refresh();

@@ -1,6 +1,125 @@
 // The my-recipes window.
 #include "personal/myrecepies.h"
 
-TForm5::TForm5() : ui::Form({.className = L"TForm5", .caption = L"Моите Рецепти", .clientWidth = 762, .clientHeight = 446})
+#include "app/appearance.h"
+#include "app/program.h"
+#include "catalogue/category_fill.h"
+#include "personal/addrecepies.h"
+#include "personal/boxes.h"
+#include "personal/recipe_store.h"
+#include "personal/texts.h"
+#include "resource_ids.h"
+#include "data/durability.h"
+#include "ui/application.h"
+#include "ui/image.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kClientWidth = 762;
+constexpr int kClientHeight = 446;
+constexpr int kStatusHeight = 20;
+
+}
+
+TForm5::TForm5()
+    : ui::Form({.className = L"TForm5",
+                .caption = std::wstring(personal::kMyRecipesCaption),
+                .clientWidth = kClientWidth,
+                .clientHeight = kClientHeight}),
+      ImageList1(IDB_MY_RECIPES_MENU),
+      PopupMenu1({.items = {ui::MenuItem::Action(std::wstring(personal::kRemoveItem), 2, [this] { N1Click(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); })},
+                  .pictures = &ImageList1}),
+      Image1({.parent = Handle(),
+              .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
+              .bitmap = ui::LoadJpegResource(IDR_MY_RECIPES_BACKGROUND)}),
+      Label1({.parent = Image1.Handle(), .bounds = {24, 24}, .text = std::wstring(personal::kNamesLabel)}),
+      Label2({.parent = Image1.Handle(), .bounds = {376, 24}, .text = std::wstring(personal::kProductsTitle)}),
+      Label3({.parent = Image1.Handle(), .bounds = {376, 192}, .text = std::wstring(personal::kMethodTitle)}),
+      ListBox1({.parent = Image1.Handle(), .bounds = {24, 40, 313, 353}}),
+      DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}}),
+      DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
+      StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
+      ADOConnection1(personal::kMyRecipesConnection),
+      ADOTable1(ADOConnection1)
 {
+    data::RequireDurableWrites(ADOConnection1);
+    for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
+                              static_cast<ui::Control*>(&DBMemo2)})
+        view->SetColor(ui::kLight3D);
+    ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
+    ListBox1.SetPopupMenu(&PopupMenu1);
+    ADOTable1.SetTableName(personal::TableName());
+    ADOTable1.Open();
+    RunCreationHandler([this] { FormCreate(); });
+}
+
+void TForm5::FormCreate()
+{
+    const ui::Color color = app::ReadColor(app::SettingsFile::ForExecutable());
+    DBMemo1.SetColor(color);
+    DBMemo2.SetColor(color);
+    ListBox1.SetColor(color);
+}
+
+void TForm5::FormShow()
+{
+    // Counted before the table is read again below, as the window always has.
+    const bool any = ADOTable1.RecordCount() > 0;
+    PopupMenu1.SetEnabled(kN1, any);
+    PopupMenu1.SetEnabled(kN2, any);
+    auto& cursors = ui::Application::Current().ScreenCursors();
+    cursors.Register(personal::kMaletCursor, personal::kMaletResource);
+    ListBox1.SetCursor(cursors.Get(personal::kMaletCursor));
+    ADOTable1.Close();
+    ADOTable1.SetTableName(personal::TableName());
+    ADOTable1.Open();
+    ListBox1.Clear();
+    DBMemo1.Unbind();
+    DBMemo2.Unbind();
+    std::vector<std::wstring> names;
+    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) {
+        StatusBar.SetPanelText(kCountPanel,
+                               std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
+    });
+}
+
+void TForm5::ListBox1Click()
+{
+    DBMemo1.Bind(ADOTable1, personal::ProductsField());
+    DBMemo2.Bind(ADOTable1, personal::BurnField());
+    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
+}
+
+void TForm5::N1Click()
+{
+    if (!personal::AskYes(Handle(), personal::kDeleteQuestion))
+        return;
+    const int index = ListBox1.SelectedIndex();
+    if (index < 0)
+        return;
+    personal::DeleteAt(ADOTable1, index, ListBox1.Item(index));
+    ListBox1.Remove(index);
+    Form4->RecipeRemoved(index);
+    personal::Tell(personal::kDeleted);
+    ADOTable1.Refresh();
+}
+
+void TForm5::N3Click()
+{
+    Close();
+    Form4->Show();
+}
+
+void TForm5::RecipeRemoved(int index)
+{
+    ListBox1.Remove(index);
+    if (ADOTable1.Active())
+        ADOTable1.Refresh();
 }

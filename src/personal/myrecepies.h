@@ -1,8 +1,48 @@
-// The my-recipes window.
+// The my-recipes window: the list of the own recipes, the selected one's ingredients and method,
+// and its removal.
 #pragma once
+#include "data/connection.h"
+#include "data/db_memo.h"
+#include "data/table.h"
+#include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/image.h"
+#include "ui/picture.h"
+#include "ui/popup_menu.h"
 
 class TForm5 : public ui::Form {
 public:
     TForm5();
+
+    // Status bar panels: 1 shows the count of recipes.
+    enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
+    // Places of the items in PopupMenu1, separators counted.
+    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4 };
+
+    ui::ImageList ImageList1;
+    ui::PopupMenu PopupMenu1;
+    ui::Picture Image1;
+    ui::Label Label1;
+    ui::Label Label2;
+    ui::Label Label3;
+    ui::ListBox ListBox1;
+    data::DbMemo DBMemo1;
+    data::DbMemo DBMemo2;
+    ui::StatusBar StatusBar;
+    data::Connection ADOConnection1;
+    data::Table ADOTable1;
+
+    void ListBox1Click();
+    void N1Click();
+    void N3Click();
+
+    // The add-recipe window removed the recipe of entry `index`: the same entry goes from this list,
+    // and the table no longer counts the row.
+    void RecipeRemoved(int index);
+
+protected:
+    void FormShow() override;
+
+private:
+    void FormCreate();
 };

@@ -98,6 +98,14 @@ bool Application::Dispatch(MSG& message)
         terminated_ = true;
         return false;
     }
+    if (onMessage) {
+        // The hook may replace itself while it runs: call a copy.
+        const MessageHook hook = onMessage;
+        bool handled = false;
+        hook(message, handled);
+        if (handled)
+            return true;
+    }
     for (HWND dialog : dialogWindows_) {
         if (IsDialogMessageW(dialog, &message))
             return true;

@@ -45,6 +45,11 @@ public:
     void AddDialog(HWND dialog);
     void RemoveDialog(HWND dialog);
 
+    // The application's message hook: called with every message taken from the queue before it is
+    // translated and dispatched; setting `handled` ends the message there. Replaceable; may be empty.
+    using MessageHook = std::function<void(MSG& message, bool& handled)>;
+    MessageHook onMessage;
+
     void ProcessMessages();
     void ProcessUntil(const std::function<bool()>& done);
     void Run();

@@ -38,6 +38,11 @@ void ListBox::Add(const std::wstring& item)
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
+void ListBox::Remove(int index)
+{
+    Send(LB_DELETESTRING, index);
+}
+
 int ListBox::Count() const
 {
     return static_cast<int>(Send(LB_GETCOUNT));

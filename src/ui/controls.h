@@ -20,6 +20,8 @@ public:
 
     void Clear();
     void Add(const std::wstring& item);
+    // Removes entry `index`; an index the list does not have changes nothing.
+    void Remove(int index);
     int Count() const;
     std::wstring Item(int index) const;
     int SelectedIndex() const;  // -1 when nothing is selected

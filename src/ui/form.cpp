@@ -210,6 +210,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            FormShow();
+        break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {
             Application::Current().Minimize();

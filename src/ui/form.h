@@ -56,6 +56,8 @@ protected:
     // Runs when the form has become the program's active window after being shown: once per showing,
     // not again when it comes back from a message box or from another program.
     virtual void FormActivate() {}
+    // The show handler: runs each time the form is about to become visible, modally or not.
+    virtual void FormShow() {}
     // Runs a creation handler as the program does: an error is shown and the rest of it skipped,
     // but the window is created all the same.
     void RunCreationHandler(const std::function<void()>& handler);

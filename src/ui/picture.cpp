@@ -4,9 +4,57 @@
 
 namespace ui {
 
-Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch)
+Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch), button_(args.button)
 {
-    Create({.className = L"VelmoraPicture", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
+    Create({.className = L"VelmoraPicture",
+            .style = WS_CHILD | WS_VISIBLE | (button_ ? WS_TABSTOP : 0),
+            // A button is one stop of its own; other pictures hold controls the Tab key moves through.
+            .exStyle = button_ ? 0u : static_cast<DWORD>(WS_EX_CONTROLPARENT),
+            .parent = args.parent,
+            .bounds = args.bounds});
+}
+
+namespace {
+
+bool PressKey(WPARAM key)
+{
+    return key == VK_RETURN || key == VK_SPACE;
+}
+
+}
+
+LRESULT Picture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONUP:
+        if (onClick) {
+            onClick();
+            return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (button_ && LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == Handle()) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case WM_GETDLGCODE:
+        // Enter and Space press the button; Tab and the rest keep moving the focus.
+        if (button_ && lParam && PressKey(reinterpret_cast<const MSG*>(lParam)->wParam))
+            return DLGC_WANTMESSAGE;
+        break;
+    case WM_KEYDOWN:
+        if (button_ && PressKey(wParam) && onClick) {
+            onClick();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(Handle(), nullptr, TRUE);
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
 bool Picture::OnEraseBackground(HDC dc)
@@ -28,12 +76,20 @@ bool Picture::OnEraseBackground(HDC dc)
     }
     SelectObject(memory, old);
     DeleteDC(memory);
+    if (button_ && GetFocus() == Handle()) {
+        InflateRect(&r, -2, -2);
+        DrawFocusRect(dc, &r);
+    }
     return true;
 }
 
 Panel::Panel(const Args& args) : inner_(args.inner), outer_(args.outer), color_(args.color)
 {
-    Create({.className = L"VelmoraPanel", .style = WS_CHILD | WS_VISIBLE, .exStyle = WS_EX_CONTROLPARENT, .parent = args.parent, .bounds = args.bounds});
+    Create({.className = L"VelmoraPanel",
+            .style = WS_CHILD | WS_VISIBLE | (args.singleBorder ? WS_BORDER : 0),
+            .exStyle = WS_EX_CONTROLPARENT,
+            .parent = args.parent,
+            .bounds = args.bounds});
 }
 
 bool Panel::OnEraseBackground(HDC dc)

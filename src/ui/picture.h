@@ -4,6 +4,8 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 
+#include <functional>
+
 namespace ui {
 
 class Picture : public Window {
@@ -13,16 +15,24 @@ public:
         Rect bounds;
         Bitmap bitmap;
         bool stretch = false;
+        // A picture that acts as a button: hand cursor, a stop in the tab order, pressed with the
+        // mouse or with Enter or Space while it has the focus.
+        bool button = false;
     };
     explicit Picture(Args args);
 
+    // Runs when the picture is clicked, or pressed from the keyboard when it is a button.
+    std::function<void()> onClick;
+
 protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnEraseBackground(HDC dc) override;
     void OnPaint(HDC) override {}
 
 private:
     Bitmap bitmap_;
     bool stretch_;
+    bool button_;
 };
 
 enum class Bevel { None, Lowered, Raised };
@@ -35,6 +45,7 @@ public:
         Bevel inner = Bevel::None;
         Bevel outer = Bevel::None;
         Color color = kButtonFace;
+        bool singleBorder = false;  // a flat one-pixel frame
     };
     explicit Panel(const Args& args);
 

@@ -52,6 +52,16 @@ bool PopupMenu::Click(UINT id)
     return true;
 }
 
+void PopupMenu::SetEnabled(int position, bool enabled)
+{
+    EnableMenuItem(Handle(), static_cast<UINT>(position), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool PopupMenu::Enabled(int position) const
+{
+    return (GetMenuState(Handle(), static_cast<UINT>(position), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
 bool PopupMenu::ClickDefaultItem()
 {
     for (const auto& item : items_) {

@@ -28,6 +28,9 @@ public:
     void Popup(HWND owner, POINT at);
     // Runs the action of the item with this ID as if the user had chosen it; false for no such item.
     bool Click(UINT id);
+    // Greys out or enables the top-level item at `position`, separators counted.
+    void SetEnabled(int position, bool enabled);
+    bool Enabled(int position) const;
     // Scans the top-level items from the first and runs the first marked as default; false when
     // there is none. Submenus are not searched.
     bool ClickDefaultItem();

@@ -3,6 +3,9 @@
 
 #include "ui/application.h"
 #include "ui/error.h"
+#include "ui/popup_menu.h"
+
+#include <windowsx.h>
 
 namespace ui {
 namespace {
@@ -188,6 +191,9 @@ bool Window::RouteToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             }
         }
         return false;
+    case WM_CONTEXTMENU:
+        result = 0;
+        return (control = Control::FromHandle(reinterpret_cast<HWND>(wParam))) && control->OnContextMenu(lParam);
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && (control = Control::FromHandle(reinterpret_cast<HWND>(wParam))) &&
             control->OnSetCursor()) {
@@ -276,6 +282,21 @@ HBRUSH Control::OnControlColor(HDC dc)
     }
     SetBkColor(dc, color);
     return brush_.get();
+}
+
+bool Control::OnContextMenu(LPARAM at)
+{
+    if (!popupMenu_)
+        return false;
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        // From the keyboard: at the control's top left corner.
+        RECT r;
+        GetWindowRect(Handle(), &r);
+        point = {r.left + 4, r.top + 4};
+    }
+    popupMenu_->Popup(GetAncestor(Handle(), GA_ROOT), point);
+    return true;
 }
 
 bool Control::OnSetCursor()

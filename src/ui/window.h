@@ -11,6 +11,7 @@
 namespace ui {
 
 class Control;
+class PopupMenu;
 
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
@@ -88,6 +89,8 @@ public:
     Color BackgroundColor() const { return color_; }
     void SetFontHandle(HFONT font);
     void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+    // The context menu shown on a right click or the menu key; not owned, may be null.
+    void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
     // Switches redrawing off while the control changes many times, then repaints once.
     void BeginUpdate();
     void EndUpdate();
@@ -99,6 +102,8 @@ public:
     virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     virtual HBRUSH OnControlColor(HDC dc);
     bool OnSetCursor();
+    // `at` is the screen point of WM_CONTEXTMENU; -1 for the keyboard. False when there is no menu.
+    bool OnContextMenu(LPARAM at);
 
 protected:
     struct CreateArgs {
@@ -119,6 +124,7 @@ private:
     COLORREF brushColor_ = CLR_INVALID;
     Brush brush_;
     HCURSOR cursor_ = nullptr;
+    PopupMenu* popupMenu_ = nullptr;
 };
 
 HINSTANCE Instance();

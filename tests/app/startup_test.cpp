@@ -11,6 +11,7 @@
 #include "support/advice_files.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
+#include "support/my_recipes_db.h"
 #include "ui/text.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ TEST_F(StartupTest, CreatesTheSixLastingWindowsInOrderAndPointsTheReferencesAtTh
 {
     test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко", L"Разбърква се."}}}});
     test_support::WriteAdviceDatabases({});
+    test_support::WriteMyRecipes({});
     LastingWindows windows;
     CreateLastingWindows(windows);
 

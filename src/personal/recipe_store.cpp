@@ -1,0 +1,59 @@
+// The own-recipe table's operations.
+#include "personal/recipe_store.h"
+
+#include "catalogue/category_fill.h"
+#include "personal/texts.h"
+#include "string_ids.h"
+#include "ui/error.h"
+#include "ui/resource_text.h"
+
+#include <vector>
+
+namespace personal {
+
+std::wstring TableName() { return ui::ResourceText(IDS_TABLE_MY_RECIPES); }
+std::wstring NameField() { return ui::ResourceText(IDS_FIELD_NAME); }
+std::wstring RecipeNameField() { return ui::ResourceText(IDS_FIELD_RECIPE_NAME); }
+std::wstring ProductsField() { return ui::ResourceText(IDS_FIELD_PRODUCTS); }
+std::wstring BurnField() { return ui::ResourceText(IDS_FIELD_BURN); }
+
+void ListNames(data::Table& table, ui::ListBox& list)
+{
+    table.First();
+    std::vector<std::wstring> names;
+    catalogue::FillNames(table, list, names, [](int) {});
+}
+
+bool NameTaken(data::Table& table, const std::wstring& name)
+{
+    const std::wstring field = RecipeNameField();
+    for (table.First(); !table.Eof(); table.Next()) {
+        if (table.FieldText(field) == name)
+            return true;
+    }
+    return false;
+}
+
+void Append(data::Table& table, const UserDetails& recipe)
+{
+    if (recipe.Name.size() > kMaxNameLength)
+        throw ui::Error(L"Името на рецептата е дълго " + std::to_wstring(recipe.Name.size()) +
+                        L" знака; позволени са най-много " + std::to_wstring(kMaxNameLength) + L". Рецептата не е добавена");
+    table.Insert();
+    table.SetFieldText(RecipeNameField(), recipe.Name);
+    table.SetFieldText(ProductsField(), recipe.Products);
+    table.SetFieldText(BurnField(), recipe.Burn);
+    table.Post();
+}
+
+void DeleteAt(data::Table& table, int index, const std::wstring& listedName)
+{
+    table.Refresh();
+    catalogue::MoveToPosition(table, index);
+    if (table.Eof() || table.FieldText(RecipeNameField()) != listedName)
+        throw ui::Error(L"Рецептата „" + listedName +
+                        L"“ вече не е на това място във файла; нищо не е изтрито. Отворете прозореца отново");
+    table.Delete();
+}
+
+}

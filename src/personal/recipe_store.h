@@ -1,0 +1,38 @@
+// The own-recipe table's operations, performed by each window on its own table object: listing,
+// the name check, append, and delete by ordinal. Rows are known by their place in table order.
+#pragma once
+#include "data/connection.h"
+#include "data/table.h"
+#include "ui/controls.h"
+
+#include <string>
+#include <string_view>
+
+namespace personal {
+
+// A recipe between the add checks and the insert.
+struct UserDetails {
+    std::wstring Name;
+    std::wstring Products;
+    std::wstring Burn;
+};
+
+std::wstring TableName();
+std::wstring NameField();       // the listing's "name"
+std::wstring RecipeNameField(); // the name check's and the insert's "Name"
+std::wstring ProductsField();
+std::wstring BurnField();
+
+// One list entry per row in table order, from the first row; the cursor ends at the end.
+void ListNames(data::Table& table, ui::ListBox& list);
+// Exact, case-sensitive equality with no trimming; stops at the first equal row.
+bool NameTaken(data::Table& table, const std::wstring& name);
+// Stores the recipe as one committed row. A name longer than the table holds is refused with an
+// error before anything is written.
+void Append(data::Table& table, const UserDetails& recipe);
+// Deletes the row of list entry `index`. The table is read again first, so rows deleted through
+// another connection no longer count; when the row at that place does not carry the listed name,
+// or the file no longer has it, the delete is refused with an error and nothing is removed.
+void DeleteAt(data::Table& table, int index, const std::wstring& listedName);
+
+}

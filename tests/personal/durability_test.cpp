@@ -1,0 +1,172 @@
+// The own-recipe file survives a program killed at any moment while it writes, and two programs
+// writing it at once: the file stays sound, every add that returned is there whole, and no row
+// whose delete returned comes back.
+#include "support/my_recipes_db.h"
+#include "support/recipe_texts.h"
+#include "support/scratch_folder.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::filesystem::path DriverPath()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path() / L"store_driver.exe";
+}
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using ProcessHandle = std::unique_ptr<void, HandleCloser>;
+
+ProcessHandle StartDriver(const std::filesystem::path& folder, const std::wstring& log, const std::wstring& writer,
+                          unsigned seed, int operations = -1)
+{
+    std::wstring command = L"\"" + DriverPath().wstring() + L"\" \"" + folder.wstring() + L"\" \"" + log + L"\" " + writer +
+                           L" " + std::to_wstring(seed);
+    if (operations >= 0)
+        command += L" " + std::to_wstring(operations);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup,
+                        &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return ProcessHandle(process.hProcess);
+}
+
+std::wstring IntegrityCheck(const std::wstring& file)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(ui::Narrow(file).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    std::wstring result;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        result = ui::Widen(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    else
+        result = ui::Widen(sqlite3_errmsg(db));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return result;
+}
+
+// What the drivers' logs say has returned: names added and not deleted since, and names deleted.
+struct Returned {
+    std::set<std::wstring> present;
+    std::set<std::wstring> deleted;
+    int adds = 0;
+    std::vector<std::wstring> errors;
+};
+
+void ReadLog(const std::wstring& path, Returned& returned)
+{
+    std::ifstream log(std::filesystem::path(path), std::ios::binary);
+    const std::string all{std::istreambuf_iterator<char>(log), {}};
+    // A line the kill cut short has no line end and says nothing for sure.
+    for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::wstring text = ui::Widen(std::string_view(all).substr(start, end - start));
+        if (text.starts_with(L"added ")) {
+            returned.present.insert(text.substr(6));
+            ++returned.adds;
+        } else if (text.starts_with(L"deleting ")) {
+            // Killed before it could say so, the delete may have happened: the row may be gone.
+            returned.present.erase(text.substr(9));
+        } else if (text.starts_with(L"deleted ")) {
+            returned.present.erase(text.substr(8));
+            returned.deleted.insert(text.substr(8));
+        } else if (text.starts_with(L"error ")) {
+            returned.errors.push_back(text.substr(6));
+        }
+    }
+}
+
+// The file is sound and agrees with every operation that returned.
+void CheckFile(const Returned& returned, const std::string& when)
+{
+    ASSERT_EQ(IntegrityCheck(test_support::kMyRecipesFile), L"ok") << when;
+    std::set<std::wstring> stored;
+    for (const auto& row : test_support::StoredRecipes()) {
+        EXPECT_EQ(row.products, test_support::ProductsOf(row.name)) << when << " " << ui::Narrow(row.name);
+        EXPECT_EQ(row.burn, test_support::MethodOf(row.name)) << when << " " << ui::Narrow(row.name);
+        EXPECT_FALSE(returned.deleted.contains(row.name)) << when << ": deleted row back: " << ui::Narrow(row.name);
+        stored.insert(row.name);
+    }
+    for (const auto& name : returned.present)
+        EXPECT_TRUE(stored.contains(name)) << when << ": added row lost: " << ui::Narrow(name);
+}
+
+class DurabilityTest : public ::testing::Test {
+protected:
+    DurabilityTest() { test_support::WriteMyRecipes({}); }
+    std::wstring LogPath(const wchar_t* name) const { return (folder.Path() / name).wstring(); }
+
+    test_support::ScratchFolder folder;
+};
+
+TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturnedAddAndDelete)
+{
+    ASSERT_TRUE(std::filesystem::exists(DriverPath()));
+    constexpr unsigned kSeed = 20261210;
+    std::mt19937 random(kSeed);
+    Returned returned;
+    for (int kill = 1; kill <= 20; ++kill) {
+        const ProcessHandle driver = StartDriver(folder.Path(), LogPath(L"kills.log"), L"Рецепта", random());
+        ASSERT_TRUE(driver) << "the driver did not start";
+        Sleep(100 + random() % 500);
+        TerminateProcess(driver.get(), 1);
+        WaitForSingleObject(driver.get(), INFINITE);
+        returned = Returned{};
+        ReadLog(LogPath(L"kills.log"), returned);
+        CheckFile(returned, "after kill " + std::to_string(kill) + " (seed " + std::to_string(kSeed) + ")");
+        if (HasFatalFailure() || HasNonfatalFailure())
+            return;
+    }
+    EXPECT_GT(returned.adds, 20) << "the drivers wrote too little for the kills to mean anything";
+    EXPECT_FALSE(returned.deleted.empty());
+    EXPECT_TRUE(returned.errors.empty()) << ui::Narrow(returned.errors.front());
+}
+
+TEST_F(DurabilityTest, TwoProgramsWritingOneFileAtOnceNeverCorruptIt)
+{
+    const ProcessHandle first = StartDriver(folder.Path(), LogPath(L"first.log"), L"Първа", 1, 60);
+    const ProcessHandle second = StartDriver(folder.Path(), LogPath(L"second.log"), L"Втора", 2, 60);
+    ASSERT_TRUE(first && second);
+    HANDLE both[] = {first.get(), second.get()};
+    WaitForMultipleObjects(2, both, TRUE, INFINITE);
+
+    Returned returned;
+    ReadLog(LogPath(L"first.log"), returned);
+    Returned fromSecond;
+    ReadLog(LogPath(L"second.log"), fromSecond);
+    // Each removes only rows it listed; a row the other removed first is reported, never deleted twice.
+    for (const auto& name : fromSecond.present)
+        returned.present.insert(name);
+    for (const auto& name : fromSecond.deleted) {
+        returned.present.erase(name);
+        returned.deleted.insert(name);
+    }
+    for (const auto& name : returned.deleted)
+        returned.present.erase(name);
+    CheckFile(returned, "after two writers");
+    EXPECT_GT(returned.adds, 0) << (returned.errors.empty() ? "" : ui::Narrow(returned.errors.front()));
+    EXPECT_GT(fromSecond.adds, 0) << (fromSecond.errors.empty() ? "" : ui::Narrow(fromSecond.errors.front()));
+}
+
+}  // namespace

@@ -1,0 +1,347 @@
+// The add-recipe and my-recipes windows together, driven as the user drives them, with scripted
+// boxes and a keyboard of US English and Bulgarian layouts.
+#include "app/program.h"
+#include "personal/addrecepies.h"
+#include "personal/myrecepies.h"
+#include "personal/texts.h"
+#include "support/app_fixture.h"
+#include "support/fake_keyboard_layouts.h"
+#include "support/my_recipes_db.h"
+#include "support/scripted_menus.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using test_support::MyRecipe;
+using test_support::StoredRecipes;
+
+const std::vector<MyRecipe> kThree{{L"Баница", L"кори\r\nсирене", L"Пече се."},
+                                   {L"Таратор", L"краставици", L"Разбърква се."},
+                                   {L"Мусака", L"картофи", L"Пече се."}};
+
+class OwnRecipeWindowsTest : public test_support::AppTest {
+protected:
+    void Open(const std::vector<MyRecipe>& rows)
+    {
+        test_support::WriteMyRecipes(rows);
+        add = std::make_unique<TForm4>(layouts);
+        mine = std::make_unique<TForm5>();
+        Form4 = add.get();
+        Form5 = mine.get();
+    }
+    OwnRecipeWindowsTest() { app.SetMenuTracker(menus); }
+    ~OwnRecipeWindowsTest() override
+    {
+        Form4 = nullptr;
+        Form5 = nullptr;
+    }
+
+    // As the user switches with the keyboard: the request goes to the focused field through the queue.
+    void SwitchTo(HKL layout)
+    {
+        PostMessageW(add->Edit1.Handle(), WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(layout));
+        app.ProcessMessages();
+    }
+    void Type(const MyRecipe& recipe)
+    {
+        add->Edit1.SetText(recipe.name);
+        add->Memo1.SetText(recipe.products);
+        add->Memo2.SetText(recipe.burn);
+    }
+    static std::vector<std::wstring> Entries(const ui::ListBox& list)
+    {
+        std::vector<std::wstring> entries;
+        for (int i = 0; i < list.Count(); ++i)
+            entries.push_back(list.Item(i));
+        return entries;
+    }
+    std::vector<std::wstring> Texts() const
+    {
+        std::vector<std::wstring> texts;
+        for (const auto& message : dialogs.messages)
+            texts.push_back(message.text);
+        return texts;
+    }
+
+    // As the user opens a list's context menu with the right mouse button.
+    void RightClick(ui::ListBox& list)
+    {
+        RECT r;
+        GetWindowRect(list.Handle(), &r);
+        SendMessageW(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()), MAKELPARAM(r.left + 5, r.top + 5));
+    }
+
+    test_support::ScriptedMenus menus;
+    test_support::FakeKeyboardLayouts layouts{test_support::kBulgarian};
+    std::unique_ptr<TForm4> add;
+    std::unique_ptr<TForm5> mine;
+};
+
+TEST_F(OwnRecipeWindowsTest, CreatingTheAddWindowActivatesUsEnglishAndAnAddIsRefusedUntilTheUserSwitches)
+{
+    Open(kThree);
+    ASSERT_EQ(layouts.Current(), test_support::kUsEnglish);
+    add->Show();
+    Type({L"Кекс", L"брашно", L"Пече се."});
+
+    add->Image3Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, personal::kChangeLanguage);
+    EXPECT_EQ(dialogs.messages[0].caption, L"Information");
+    EXPECT_EQ(dialogs.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    ASSERT_EQ(dialogs.messages[0].buttons.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].buttons[0].text, L"OK");
+    EXPECT_EQ(StoredRecipes(), kThree);
+
+    SwitchTo(test_support::kBulgarian);
+    EXPECT_EQ(add->CurrentLanguages1.LayoutID(), "0402");
+    add->Image3Click();
+    EXPECT_EQ(StoredRecipes().back(), (MyRecipe{L"Кекс", L"брашно", L"Пече се."}));
+}
+
+TEST_F(OwnRecipeWindowsTest, EmptyFieldsAreReportedInTheirOrderAndNothingIsStored)
+{
+    Open(kThree);
+    add->Show();
+    SwitchTo(test_support::kBulgarian);
+    const struct {
+        MyRecipe typed;
+        std::wstring_view message;
+    } cases[] = {
+        {{L"", L"", L""}, personal::kEnterName},
+        {{L"", L"брашно", L"Пече се."}, personal::kEnterName},
+        {{L"Кекс", L"", L""}, personal::kEnterProducts},
+        {{L"Кекс", L"брашно", L""}, personal::kEnterMethod},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        Type(c.typed);
+        add->Image3Click();
+        EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(c.message)})) << ui::Narrow(c.typed.name);
+        EXPECT_EQ(add->Edit1.Text(), c.typed.name);
+    }
+    EXPECT_EQ(StoredRecipes(), kThree);
+}
+
+TEST_F(OwnRecipeWindowsTest, NamesAreStoredUnlessTypedExactlyAsAStoredOne)
+{
+    Open(kThree);
+    const struct {
+        MyRecipe typed;
+        bool stored;
+    } cases[] = {
+        {{L" ", L"а", L"б"}, true},
+        {{L"таратор", L"а", L"б"}, true},
+        {{L"Таратор ", L"а", L"б"}, true},
+        {{L"Таратор", L"а", L"б"}, false},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        add->Show();
+        SwitchTo(test_support::kBulgarian);
+        Type(c.typed);
+        const auto before = StoredRecipes();
+        add->Image3Click();
+        if (c.stored) {
+            EXPECT_EQ(StoredRecipes().back(), c.typed) << ui::Narrow(c.typed.name);
+            EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kAdded)}));
+        } else {
+            EXPECT_EQ(StoredRecipes(), before);
+            EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kNameTaken)}));
+            EXPECT_EQ(dialogs.messages[0].caption, L"Велмора XP");
+            EXPECT_EQ(dialogs.messages[0].style, static_cast<UINT>(MB_OK));
+            EXPECT_TRUE(add->Visible());
+            EXPECT_EQ(add->Memo1.Text(), c.typed.products);
+        }
+    }
+}
+
+TEST_F(OwnRecipeWindowsTest, ASuccessfulAddClosesTheAddWindowAndListsTheRecipeInTheMyRecipesWindow)
+{
+    Open(kThree);
+    add->Show();
+    SwitchTo(test_support::kBulgarian);
+    Type({L"Кекс", L"брашно", L"Пече се."});
+    add->Image3Click();
+
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kAdded)}));
+    EXPECT_EQ(Entries(add->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака", L"Кекс"}));
+    EXPECT_FALSE(add->Visible());
+    EXPECT_TRUE(mine->Visible());
+    EXPECT_EQ(Entries(mine->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака", L"Кекс"}));
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 4 Рецепти");
+}
+
+TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtTheSelectedPlace)
+{
+    Open({kThree[0], {L"Таратор", L"първи", L"първи"}, {L"Таратор", L"втори", L"втори"}});
+    mine->Show();
+    EXPECT_EQ(Entries(mine->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Таратор"}));
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 3 Рецепти");
+    EXPECT_EQ(mine->ListBox1.SelectedIndex(), -1);
+    EXPECT_EQ(mine->DBMemo1.Text(), L"");
+
+    for (const int index : {2, 0}) {
+        mine->ListBox1.Select(index);
+        mine->ListBox1Click();
+        EXPECT_EQ(mine->DBMemo1.Text(), index == 2 ? L"втори" : L"кори\r\nсирене");
+    }
+}
+
+enum class Remover { AddWindow, MyRecipesWindow };
+
+class RemoveTest : public OwnRecipeWindowsTest, public ::testing::WithParamInterface<Remover> {
+protected:
+    ui::ListBox& ListOf(Remover remover) { return remover == Remover::AddWindow ? add->ListBox1 : mine->ListBox1; }
+    void Remove(Remover remover, int index)
+    {
+        ListOf(remover).Select(index);
+        if (remover == Remover::AddWindow) {
+            add->N1Click();
+        } else {
+            mine->ListBox1Click();
+            mine->N1Click();
+        }
+    }
+    static Remover Other(Remover remover)
+    {
+        return remover == Remover::AddWindow ? Remover::MyRecipesWindow : Remover::AddWindow;
+    }
+};
+
+TEST_P(RemoveTest, RemovingTheSecondEntryRemovesItFromBothListsAndItsRowFromTheFile)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    dialogs.messageAnswers = {IDYES};
+    Remove(GetParam(), 1);
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, personal::kDeleteQuestion);
+    EXPECT_EQ(dialogs.messages[0].caption, L"Information");
+    EXPECT_EQ(dialogs.messages[0].style, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+    ASSERT_EQ(dialogs.messages[0].buttons.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].buttons[0].text, L"&Yes");
+    EXPECT_EQ(dialogs.messages[0].buttons[1].text, L"&No");
+    EXPECT_EQ(dialogs.messages[1].text, personal::kDeleted);
+    EXPECT_EQ(dialogs.messages[1].caption, L"Велмора XP");
+    const std::vector<std::wstring> left{L"Баница", L"Мусака"};
+    EXPECT_EQ(Entries(add->ListBox1), left);
+    EXPECT_EQ(Entries(mine->ListBox1), left);
+    EXPECT_EQ(StoredRecipes(), (std::vector<MyRecipe>{kThree[0], kThree[2]}));
+    EXPECT_EQ(ListOf(GetParam()).SelectedIndex(), -1);
+}
+
+TEST_P(RemoveTest, AfterARemovalInTheOtherWindowTheSameEntryNamesTheSameRow)
+{
+    Open({kThree[0], kThree[1], kThree[2], {L"Кекс", L"брашно", L"Пече се."}});
+    add->Show();
+    mine->Show();
+    dialogs.messageAnswers = {IDYES, IDOK, IDYES};
+    Remove(Other(GetParam()), 0);
+    Remove(GetParam(), 1);
+
+    EXPECT_EQ(StoredRecipes(), (std::vector<MyRecipe>{kThree[1], {L"Кекс", L"брашно", L"Пече се."}}));
+    EXPECT_EQ(Entries(add->ListBox1), (std::vector<std::wstring>{L"Таратор", L"Кекс"}));
+    EXPECT_EQ(Entries(mine->ListBox1), (std::vector<std::wstring>{L"Таратор", L"Кекс"}));
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_P(RemoveTest, NoAnswerOrNoSelectionDeletesNothing)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    dialogs.messageAnswers = {IDNO};
+    Remove(GetParam(), 1);
+    ListOf(GetParam()).Select(-1);
+    dialogs.messageAnswers = {IDYES};
+    if (GetParam() == Remover::AddWindow)
+        add->N1Click();
+    else
+        mine->N1Click();
+
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>(2, std::wstring(personal::kDeleteQuestion))));
+    EXPECT_EQ(StoredRecipes(), kThree);
+    EXPECT_EQ(ListOf(Other(GetParam())).Count(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromEitherWindow, RemoveTest, ::testing::Values(Remover::AddWindow, Remover::MyRecipesWindow));
+
+TEST_F(OwnRecipeWindowsTest, ChangePutsTheSelectedNameIntoTheNameFieldAndAnAddThenReportsTheDuplicate)
+{
+    Open(kThree);
+    add->Show();
+    SwitchTo(test_support::kBulgarian);
+    add->Memo1.SetText(L"а");
+    add->Memo2.SetText(L"б");
+    add->ListBox1.Select(2);
+    menus.choices = {L"Промени Рецептата"};
+    RightClick(add->ListBox1);
+    EXPECT_EQ(add->Edit1.Text(), L"Мусака");
+    EXPECT_EQ(add->Memo1.Text(), L"а");
+    add->Image3Click();
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kNameTaken)}));
+    EXPECT_EQ(StoredRecipes(), kThree);
+}
+
+TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    RightClick(add->ListBox1);
+    RightClick(mine->ListBox1);
+    ASSERT_EQ(menus.shown.size(), 2u);
+    EXPECT_EQ(test_support::ScriptedMenus::Describe(add->PopupMenu1.Handle(), &add->ImageList1),
+              (std::vector<std::string>{"Премахни Рецептата [picture 1]", "---", "Промени Рецептата [picture 0]"}));
+    EXPECT_EQ(test_support::ScriptedMenus::Describe(mine->PopupMenu1.Handle(), &mine->ImageList1),
+              (std::vector<std::string>{"Премахни Рецептата [picture 2]", "---", "Промени Рецептата [picture 0]", "---",
+                                        "Добави Рецепта [picture 3]"}));
+}
+
+TEST_F(OwnRecipeWindowsTest, RemoveAndChangeAreEnabledByTheRowsCountedBeforeAShowingReadsTheTable)
+{
+    Open({});
+    add->Show();
+    EXPECT_FALSE(add->PopupMenu1.Enabled(TForm4::kN1));
+    EXPECT_FALSE(add->PopupMenu1.Enabled(TForm4::kN2));
+    SwitchTo(test_support::kBulgarian);
+    Type({L"Кекс", L"брашно", L"Пече се."});
+    add->Image3Click();
+    // The my-recipes window counted its rows before reading the new one.
+    ASSERT_TRUE(mine->Visible());
+    EXPECT_FALSE(mine->PopupMenu1.Enabled(TForm5::kN1));
+    EXPECT_FALSE(mine->PopupMenu1.Enabled(TForm5::kN2));
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN3));
+
+    mine->Hide();
+    mine->Show();
+    add->Show();
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN1));
+    EXPECT_TRUE(mine->PopupMenu1.Enabled(TForm5::kN2));
+    EXPECT_TRUE(add->PopupMenu1.Enabled(TForm4::kN1));
+    EXPECT_TRUE(add->PopupMenu1.Enabled(TForm4::kN2));
+}
+
+TEST_F(OwnRecipeWindowsTest, TheAddItemClosesTheMyRecipesWindowAndShowsTheAddWindowEmptied)
+{
+    Open(kThree);
+    add->Edit1.SetText(L"стар текст");
+    mine->Show();
+    menus.choices = {L"Добави Рецепта"};
+    RightClick(mine->ListBox1);
+    EXPECT_FALSE(mine->Visible());
+    EXPECT_TRUE(add->Visible());
+    EXPECT_EQ(add->Edit1.Text(), L"");
+    EXPECT_EQ(Entries(add->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака"}));
+}
+
+}  // namespace

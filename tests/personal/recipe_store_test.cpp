@@ -1,0 +1,159 @@
+// The own-recipe table's rules: exact names, texts stored as typed, ordinals across two connections,
+// the name length limit and deletes that must not pass for done.
+#include "data/connection.h"
+#include "data/durability.h"
+#include "data/error.h"
+#include "data/table.h"
+#include "personal/recipe_store.h"
+#include "personal/texts.h"
+#include "support/app_fixture.h"
+#include "support/my_recipes_db.h"
+#include "support/scratch_folder.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using test_support::MyRecipe;
+using test_support::StoredRecipes;
+
+const std::vector<MyRecipe> kThree{{L"Баница", L"кори\r\nсирене", L"Пече се."},
+                                   {L"Таратор", L"краставици", L"Разбърква се."},
+                                   {L"Мусака", L"картофи", L"Пече се."}};
+
+class RecipeStoreTest : public test_support::AppTest {
+protected:
+    data::Table& Open(data::Connection& connection, data::Table& table)
+    {
+        data::RequireDurableWrites(connection);
+        table.SetTableName(personal::TableName());
+        table.Open();
+        return table;
+    }
+
+    ui::Form host{{.caption = L"host", .clientWidth = 200, .clientHeight = 200}};
+    ui::ListBox list{{.parent = host.Handle(), .bounds = {0, 0, 100, 100}}};
+};
+
+std::vector<std::wstring> Entries(const ui::ListBox& list)
+{
+    std::vector<std::wstring> entries;
+    for (int i = 0; i < list.Count(); ++i)
+        entries.push_back(list.Item(i));
+    return entries;
+}
+
+TEST_F(RecipeStoreTest, NameEqualityIsExact)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    const struct {
+        std::wstring name;
+        bool taken;
+    } cases[] = {
+        {L"Таратор", true},   {L"таратор", false}, {L"ТАРАТОР", false}, {L"Таратор ", false},
+        {L" Таратор", false}, {L"Тарат", false},   {L"Мусака", true},   {L"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(personal::NameTaken(table, c.name), c.taken) << ui::Narrow(c.name);
+}
+
+TEST_F(RecipeStoreTest, AppendStoresTheTextsAsTypedAndListsTheRowAtTheEnd)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    const MyRecipe blanks{L" ", L"  \r\n ", L"\r\n"};
+    personal::Append(table, {.Name = blanks.name, .Products = blanks.products, .Burn = blanks.burn});
+    const MyRecipe fifty{std::wstring(50, L'я'), L"а", L"б"};
+    personal::Append(table, {.Name = fifty.name, .Products = fifty.products, .Burn = fifty.burn});
+
+    std::vector<MyRecipe> expected = kThree;
+    expected.push_back(blanks);
+    expected.push_back(fifty);
+    EXPECT_EQ(StoredRecipes(), expected);
+    personal::ListNames(table, list);
+    EXPECT_EQ(Entries(list), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака", L" ", fifty.name}));
+    EXPECT_TRUE(table.Eof());
+}
+
+TEST_F(RecipeStoreTest, ANameOver50CharactersIsRefusedAndNothingIsStored)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    try {
+        personal::Append(table, {.Name = std::wstring(51, L'я'), .Products = L"а", .Burn = L"б"});
+        ADD_FAILURE() << "a 51-character name was taken";
+    } catch (const std::exception& e) {
+        EXPECT_NE(ui::Widen(e.what()).find(L"50"), std::wstring::npos) << e.what();
+    }
+    EXPECT_EQ(StoredRecipes(), kThree);
+    EXPECT_EQ(table.RecordCount(), kThree.size());
+}
+
+TEST_F(RecipeStoreTest, DeleteAtRemovesTheRowOfTheListedEntryAlsoAfterADeleteThroughTheOtherConnection)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection addConnection(personal::kAddRecipeConnection);
+    data::Connection myConnection(personal::kMyRecipesConnection);
+    data::Table add(addConnection);
+    data::Table mine(myConnection);
+    Open(addConnection, add);
+    Open(myConnection, mine);
+
+    personal::DeleteAt(mine, 0, L"Баница");
+    // The other table was read before that delete: its entry 1 is now the file's row 1, "Мусака".
+    personal::DeleteAt(add, 1, L"Мусака");
+    EXPECT_EQ(StoredRecipes(), (std::vector<MyRecipe>{kThree[1]}));
+}
+
+TEST_F(RecipeStoreTest, ADeleteThatFindsAnotherRowOrNoneAtThePlaceRemovesNothingAndFails)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kMyRecipesConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    // Another program removed the first recipe: entry 1 of an old list now names another row.
+    test_support::RunSql(test_support::kMyRecipesFile, "DELETE FROM \"Моите рецепти\" WHERE Name = 'Баница'");
+
+    EXPECT_THROW(personal::DeleteAt(table, 1, L"Таратор"), std::exception);
+    EXPECT_THROW(personal::DeleteAt(table, 2, L"Мусака"), std::exception);
+    EXPECT_EQ(StoredRecipes(), (std::vector<MyRecipe>{kThree[1], kThree[2]}));
+}
+
+TEST_F(RecipeStoreTest, TableDeleteOfARowAlreadyGoneFromTheFileFails)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kMyRecipesConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    test_support::RunSql(test_support::kMyRecipesFile, "DELETE FROM \"Моите рецепти\" WHERE Name = 'Баница'");
+    EXPECT_THROW(table.Delete(), data::Error);
+    EXPECT_EQ(StoredRecipes(), (std::vector<MyRecipe>{kThree[1], kThree[2]}));
+}
+
+TEST_F(RecipeStoreTest, TheStoreWritesWithARollbackJournalAndFullSync)
+{
+    test_support::WriteMyRecipes({});
+    data::Connection connection(personal::kMyRecipesConnection);
+    data::RequireDurableWrites(connection);
+    const auto pragma = [&](const char* sql) {
+        data::Statement statement(connection.Handle(), sql);
+        return statement.Step() ? statement.Text(0).value_or(L"") : L"";
+    };
+    EXPECT_EQ(pragma("PRAGMA journal_mode"), L"delete");
+    EXPECT_EQ(pragma("PRAGMA synchronous"), L"2");
+}
+
+}  // namespace
