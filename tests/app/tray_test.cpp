@@ -6,6 +6,7 @@
 #include "support/app_fixture.h"
 #include "support/advice_files.h"
 #include "support/catalogue_db.h"
+#include "support/my_recipes_db.h"
 #include "support/scripted_menus.h"
 #include "ui/text.h"
 
@@ -205,6 +206,7 @@ TEST_P(StartTest, AMinimizedShowCommandGoesStraightToTheTray)
 {
     test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"краставица", L"Разбърква се."}}}});
     test_support::WriteAdviceDatabases({});
+    test_support::WriteMyRecipes({});
     SetTimer(nullptr, 0, 50, &StartTest::LookThenQuit);
 
     EXPECT_EQ(RunProgram(app, GetParam().showCommand), 0);
