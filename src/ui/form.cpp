@@ -89,7 +89,10 @@ void Form::ShowModal()
     auto& app = Application::Current();
     const HWND previous = GetActiveWindow();
     std::vector<HWND> disabled;
+    std::vector<HWND> hidden;
     for (Form* form : app.Forms()) {
+        if (!form->Visible())
+            hidden.push_back(form->Handle());
         if (form != this && IsWindowEnabled(form->Handle())) {
             EnableWindow(form->Handle(), FALSE);
             disabled.push_back(form->Handle());
@@ -103,8 +106,15 @@ void Form::ShowModal()
     // zero-size application window: enable them, hand the activation back, and only then hide.
     for (HWND window : disabled)
         EnableWindow(window, TRUE);
-    if (previous && previous != Handle() && IsWindow(previous))
-        SetForegroundWindow(previous);
+    // A window this one showed on its way out (the add-recipe window shows the my-recipes one) is
+    // where the user goes next; otherwise the one that was active before.
+    HWND next = previous;
+    for (HWND window : hidden) {
+        if (window != Handle() && IsWindowVisible(window))
+            next = window;
+    }
+    if (next && next != Handle() && IsWindow(next))
+        SetForegroundWindow(next);
     Hide();
     modal_ = false;
 }
