@@ -21,7 +21,7 @@ OWN_RECIPES_TABLE = "Моите рецепти"
 SETTINGS = "velmora.ini"
 # What the program opens from its folder, besides the files it writes itself.
 PROGRAM_FILES = (
-    PROGRAM, "Data/pelnor_recepies.rec",
+    PROGRAM, "Data/pelnor_recepies.rec", OWN_RECIPES,
     "Favour Advice/energy.fad", "Favour Advice/merki.fad", "Favour Advice/dpm.fad",
     "Favour Advice/MKT.txt", "Favour Advice/ZDP.txt", "Favour Advice/KNS.txt", "Favour Advice/KMG.txt",
     "Favour Advice/Konservirane.txt", "Readme 1.02.txt", "about.wav",

@@ -82,13 +82,11 @@ class OwnDataTest(unittest.TestCase):
         self.addCleanup(self.uninstall_if_installed)
         (self.folder / SETTINGS).write_bytes(SETTINGS_TEXT)
         self.own_recipes = self.folder / OWN_RECIPES
-        if self.own_recipes.exists():
-            with sqlite3.connect(self.own_recipes) as db:
-                db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)',
-                           ("Баница на баба", "яйца, сирене, кори", "Печете 40 минути."))
-            db.close()
-        self.own_data = {path: path.read_bytes() for path in (self.folder / SETTINGS, self.own_recipes)
-                         if path.exists()}
+        with sqlite3.connect(self.own_recipes) as db:
+            db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)',
+                       ("Баница на баба", "яйца, сирене, кори", "Печете 40 минути."))
+        db.close()
+        self.own_data = {path: path.read_bytes() for path in (self.folder / SETTINGS, self.own_recipes)}
 
     def uninstall_if_installed(self):
         if (self.folder / UNINSTALLER).exists():
@@ -121,7 +119,6 @@ class OwnDataTest(unittest.TestCase):
         self.assertIsNone(session.uninstall_entry())
         self.assert_own_data_kept()
 
-    @unittest.skipUnless(OWN_RECIPES in shipped_files(), "the release ships no own-recipe database yet")
     def test_own_recipe_database_ships_empty_and_holds_the_recipe(self):
         shipped = Path(tempfile.mkdtemp()) / "shipped.rec"
         self.addCleanup(shutil.rmtree, shipped.parent)
