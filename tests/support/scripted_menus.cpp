@@ -53,7 +53,9 @@ std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::ImageList
                 if (pictures->MenuBitmap(i) == item.info.hbmpItem)
                     index = i;
             }
-            line += " [picture " + std::to_string(index) + "]";
+            line += " [picture ";
+            line += std::to_string(index);
+            line += "]";
         }
         if (item.info.fState & MFS_DEFAULT)
             line += " (default)";
