@@ -7,7 +7,7 @@
 #include "ui/picture.h"
 #include "ui/shell.h"
 #include "ui/sound.h"
-#include "ui/tool_tip.h"
+#include "ui/tool_tips.h"
 
 class TAboutBox : public ui::Form {
     // Before the labels that use it.
@@ -31,7 +31,7 @@ public:
     ui::Label Label6;
     ui::Label Label7;
     ui::Label Copyright;
-    ui::ToolTip Hints;
+    ui::ToolTips Hints;
 
     // Starts the sound. Bound to every activation of the box, not to its creation.
     void FormCreate();

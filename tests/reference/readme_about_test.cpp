@@ -101,8 +101,8 @@ TEST_F(AboutBoxTest, TheWebLabelOpensItsCaptionAndTheMailLabelAlwaysTheMaker)
 
 TEST_F(AboutBoxTest, TheLinksShowTheirAddressesAsHintsAndTheHandPointer)
 {
-    EXPECT_EQ(Narrow(box.Hints.TextOf(box.Label2.Handle())), "http://www.velmora.example");
-    EXPECT_EQ(Narrow(box.Hints.TextOf(box.Label4.Handle())), "velmora@velmora.example");
+    EXPECT_EQ(Narrow(box.Hints.HintOf(box.Label2.Handle())), "http://www.velmora.example");
+    EXPECT_EQ(Narrow(box.Hints.HintOf(box.Label4.Handle())), "velmora@velmora.example");
     EXPECT_EQ(Narrow(box.Label2.Text()), "www.velmora.example");
     EXPECT_EQ(Narrow(box.Label4.Text()), "velmora@velmora.example");
     EXPECT_TRUE(box.Label2.OnSetCursor());
