@@ -77,11 +77,17 @@ void ListBox::OnCommandNotification(WORD code)
 
 TextView::TextView(const Args& args)
 {
+    const DWORD common = (args.verticalScrollBar ? WS_VSCROLL : 0) | (args.tabStop ? WS_TABSTOP : 0) | BorderStyle(args.flat);
+    if (args.readOnly) {
+        Create({.className = TextPane::ClassName(), .parent = args.parent, .bounds = args.bounds, .style = common,
+                .exStyle = BorderExStyle(args.flat)});
+        pane_ = std::make_unique<TextPane>(Handle());
+        return;
+    }
     Create({.className = L"EDIT",
             .parent = args.parent,
             .bounds = args.bounds,
-            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (args.readOnly ? ES_READONLY : 0) |
-                     (args.verticalScrollBar ? WS_VSCROLL : 0) | (args.tabStop ? WS_TABSTOP : 0) | BorderStyle(args.flat),
+            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | common,
             .exStyle = BorderExStyle(args.flat)});
 }
 
@@ -95,8 +101,10 @@ void TextView::SetContent(const std::wstring& text)
         shown += text[i];
     }
     SetText(shown);
-    Send(EM_SETSEL, 0, 0);
-    Send(EM_SCROLLCARET);
+    if (!pane_) {
+        Send(EM_SETSEL, 0, 0);
+        Send(EM_SCROLLCARET);
+    }
 }
 
 Edit::Edit(const Args& args)

@@ -1,8 +1,10 @@
 // The standard controls the windows use, each created from a small argument struct.
 #pragma once
+#include "ui/text_pane.h"
 #include "ui/window.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +35,8 @@ public:
     void OnCommandNotification(WORD code) override;
 };
 
-// A multi-line text view: read-only for showing texts, or editable.
+// A multi-line text view: read-only for showing texts, or editable. A read-only one is drawn by the
+// program, so that a text of megabytes in one paragraph shows at once; an editable one is an EDIT.
 class TextView : public Control {
 public:
     struct Args {
@@ -47,6 +50,9 @@ public:
     explicit TextView(const Args& args);
     // Shows the text from its top; bare LF line ends are shown as line breaks.
     void SetContent(const std::wstring& text);
+
+private:
+    std::unique_ptr<TextPane> pane_;
 };
 
 class Edit : public Control {

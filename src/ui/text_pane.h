@@ -1,0 +1,48 @@
+// The read-only text view drawn by the program: the text kept whole, wrapped to the width, only the
+// visible lines painted, scrolled by the bar, the wheel and the keys, copied whole with Ctrl+A/Ctrl+C.
+// It answers WM_GETTEXT, EM_GETLINECOUNT and EM_GETFIRSTVISIBLELINE as a text control does.
+#pragma once
+#include "ui/text_layout.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class TextPane {
+public:
+    // The window class to create the view's window with.
+    static const wchar_t* ClassName();
+    // Serves the window's messages from now until destroyed.
+    explicit TextPane(HWND window);
+    ~TextPane();
+    TextPane(const TextPane&) = delete;
+    TextPane& operator=(const TextPane&) = delete;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetText(std::wstring text);
+    void Layout();
+    int PageLines() const;
+    void ScrollTo(long long line);
+    void UpdateScrollBar();
+    void OnScroll(WORD request);
+    bool OnKeyDown(WPARAM key);
+    void OnWheel(int delta);
+    void Paint();
+    void CopyAll() const;
+
+    HWND window_;
+    std::wstring text_;
+    std::vector<TextLine> lines_;
+    HFONT font_ = nullptr;
+    int lineHeight_ = 16;
+    int layoutWidth_ = -1;
+    int top_ = 0;
+    int wheelDelta_ = 0;
+};
+
+}

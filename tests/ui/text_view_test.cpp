@@ -1,0 +1,138 @@
+// The read-only text view: a text of megabytes in one paragraph shown, its text read back as from a
+// text control, scrolled from the keyboard, copied whole to the clipboard; the editable view stays an EDIT.
+#include "support/app_fixture.h"
+#include "support/keyboard.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+using test_support::PressKey;
+
+class TextViewTest : public test_support::AppTest {
+protected:
+    TextViewTest()
+    {
+        form.Show();
+        app.ProcessMessages();
+    }
+
+    static int FirstVisibleLine(const ui::TextView& view)
+    {
+        return static_cast<int>(SendMessageW(view.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    }
+    static int LineCount(const ui::TextView& view)
+    {
+        return static_cast<int>(SendMessageW(view.Handle(), EM_GETLINECOUNT, 0, 0));
+    }
+
+    std::wstring Clipboard()
+    {
+        std::wstring text;
+        if (!OpenClipboard(form.Handle()))
+            return L"(the clipboard could not be opened)";
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
+
+    ui::Form form{{.caption = L"Текст", .clientWidth = 320, .clientHeight = 240}};
+    ui::TextView view{{.parent = form.Handle(), .bounds = {10, 10, 300, 200}, .verticalScrollBar = true}};
+};
+
+std::wstring LongParagraph(size_t length)
+{
+    std::wstring text;
+    text.reserve(length + 16);
+    while (text.size() < length)
+        text += L"Разбърква се добре. ";
+    text.resize(length);
+    return text;
+}
+
+TEST_F(TextViewTest, ShowsTwoMegabytesInOneParagraph)
+{
+    const auto text = LongParagraph(2'000'000);
+    view.SetContent(text);
+    app.ProcessMessages();
+    EXPECT_EQ(GetWindowTextLengthW(view.Handle()), 2'000'000);
+    EXPECT_TRUE(view.Text() == text);
+    // Lines of 300 pixels hold tens of characters, never hundreds, never one.
+    EXPECT_GT(LineCount(view), 2'000'000 / 150);
+    EXPECT_LT(LineCount(view), 2'000'000 / 10);
+    EXPECT_EQ(FirstVisibleLine(view), 0);
+}
+
+TEST_F(TextViewTest, KeysScrollTheLinesAndNewContentShowsFromItsTop)
+{
+    std::wstring text;
+    for (int line = 1; line <= 100; ++line)
+        text += L"ред " + std::to_wstring(line) + L"\n";
+    view.SetContent(text);
+    const int lines = LineCount(view);
+    EXPECT_EQ(lines, 101);  // the last line break ends in an empty line
+    const auto press = [this](WPARAM key, bool control = false) {
+        PressKey(view.Handle(), key, control);
+        return FirstVisibleLine(view);
+    };
+    EXPECT_EQ(press(VK_DOWN), 1);
+    EXPECT_EQ(press(VK_DOWN), 2);
+    EXPECT_EQ(press(VK_UP), 1);
+    const int page = press(VK_NEXT) - 1;
+    EXPECT_GT(page, 5);  // 200 pixels hold more than five lines of the form's font
+    const int bottom = press(VK_END, true);
+    EXPECT_EQ(bottom, lines - page);  // the end shows the last lines
+    EXPECT_EQ(press(VK_DOWN), bottom);
+    EXPECT_EQ(press(VK_PRIOR), bottom - page);
+    EXPECT_EQ(press(VK_HOME, true), 0);
+    EXPECT_EQ(press(VK_UP), 0);
+    EXPECT_EQ(press(VK_END), bottom);
+    view.SetContent(L"новият текст");
+    EXPECT_EQ(FirstVisibleLine(view), 0);
+    EXPECT_EQ(LineCount(view), 1);
+}
+
+TEST_F(TextViewTest, CtrlCCopiesTheWholeTextAndTheLineEndsShowAsBreaks)
+{
+    view.SetContent(L"първи ред\nвтори ред");
+    EXPECT_EQ(LineCount(view), 2);
+    for (WPARAM key : {WPARAM{'C'}, WPARAM{'A'}}) {
+        OpenClipboard(form.Handle());
+        EmptyClipboard();
+        CloseClipboard();
+        PressKey(view.Handle(), key, true);
+        EXPECT_EQ(ui::Narrow(Clipboard()), "първи ред\r\nвтори ред") << "Ctrl+" << static_cast<char>(key);
+    }
+}
+
+TEST_F(TextViewTest, WrapsAgainWhenResizedAndTakesTheFocusWithTab)
+{
+    view.SetContent(LongParagraph(2000));
+    const int wide = LineCount(view);
+    view.SetBounds({10, 10, 150, 200});
+    EXPECT_GT(LineCount(view), wide * 3 / 2);
+    EXPECT_TRUE(GetWindowLongW(view.Handle(), GWL_STYLE) & WS_TABSTOP);
+    EXPECT_EQ(SendMessageW(view.Handle(), WM_GETDLGCODE, 0, 0) & (DLGC_WANTTAB | DLGC_WANTALLKEYS), 0);
+}
+
+TEST_F(TextViewTest, AnEditableViewStaysAnEditControl)
+{
+    ui::TextView editable{{.parent = form.Handle(), .bounds = {10, 10, 300, 100}, .readOnly = false}};
+    editable.SetContent(L"а\nб");
+    wchar_t className[16] = {};
+    GetClassNameW(editable.Handle(), className, 16);
+    EXPECT_EQ(_wcsicmp(className, L"EDIT"), 0) << ui::Narrow(className);
+    EXPECT_EQ(editable.Text(), L"а\r\nб");
+    EXPECT_FALSE(GetWindowLongW(editable.Handle(), GWL_STYLE) & ES_READONLY);
+}
+
+}
