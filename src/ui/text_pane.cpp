@@ -85,8 +85,13 @@ LRESULT CALLBACK TextPane::Procedure(HWND window, UINT message, WPARAM wParam, L
 LRESULT TextPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: {
+        // Enter does nothing here, as in a multi-line text control: it must not reach the window as
+        // its default command. Tab and Esc are the window's.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wParam);
         layoutWidth_ = -1;

@@ -25,7 +25,7 @@ std::string Joined(const std::vector<std::wstring>& lines)
 {
     std::string joined;
     for (const auto& line : lines)
-        joined += "[" + ui::Narrow(line) + "]";
+        joined.append("[").append(ui::Narrow(line)).append("]");
     return joined;
 }
 
