@@ -124,7 +124,7 @@ Label::Label(const Args& args) : transparent_(args.transparent)
     Create({.className = L"STATIC",
             .parent = args.parent,
             .bounds = args.bounds,
-            .style = SS_LEFT | SS_NOPREFIX | (args.clickable ? SS_NOTIFY : 0),
+            .style = SS_LEFT | SS_NOPREFIX | (args.clickable ? DWORD{SS_NOTIFY} : DWORD{0}),
             .text = args.text});
     if (args.font)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);

@@ -7,7 +7,7 @@ namespace ui {
 Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch), button_(args.button)
 {
     Create({.className = L"VelmoraPicture",
-            .style = WS_CHILD | WS_VISIBLE | (button_ ? WS_TABSTOP : 0),
+            .style = WS_CHILD | WS_VISIBLE | (button_ ? DWORD{WS_TABSTOP} : DWORD{0}),
             // A button is one stop of its own; other pictures hold controls the Tab key moves through.
             .exStyle = button_ ? 0u : static_cast<DWORD>(WS_EX_CONTROLPARENT),
             .parent = args.parent,
@@ -86,7 +86,7 @@ bool Picture::OnEraseBackground(HDC dc)
 Panel::Panel(const Args& args) : inner_(args.inner), outer_(args.outer), color_(args.color)
 {
     Create({.className = L"VelmoraPanel",
-            .style = WS_CHILD | WS_VISIBLE | (args.singleBorder ? WS_BORDER : 0),
+            .style = WS_CHILD | WS_VISIBLE | (args.singleBorder ? DWORD{WS_BORDER} : DWORD{0}),
             .exStyle = WS_EX_CONTROLPARENT,
             .parent = args.parent,
             .bounds = args.bounds});

@@ -37,7 +37,7 @@ TEST_F(ModalEscTest, EscClosesTheThreeReferenceWindows)
     mainForm.Show();
     test_support::WriteAdviceDatabases({});
     test_support::WriteCp1251File(L"Readme 1.02.txt", L"Велмора");
-    for (const std::wstring& file : {L"MKT", L"ZDP", L"KNS", L"KMG", L"Konservirane"})
+    for (const std::wstring file : {L"MKT", L"ZDP", L"KNS", L"KMG", L"Konservirane"})
         test_support::WriteCp1251File(L"Favour Advice\\" + file + L".txt", file);
     test_support::RecordingSound sound;
     test_support::RecordingShell shell;
