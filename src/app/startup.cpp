@@ -44,7 +44,9 @@ void CreateLastingWindows(LastingWindows& windows)
 std::unique_ptr<TForm6> ShowSplash(ui::Application& app)
 {
     auto splash = std::make_unique<TForm6>();
-    splash->Show();
+    // Shown without activation: the splash takes no keyboard, and the main window that follows is
+    // the first window the user works in.
+    splash->Show(SW_SHOWNOACTIVATE);
     app.ProcessUntil([&] { return !splash->TimerEnabled(); });
     return splash;
 }

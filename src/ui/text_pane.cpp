@@ -206,14 +206,21 @@ void TextPane::UpdateScrollBar()
     // Setting the scroll information would add a bar to a view made without one.
     if (!(GetWindowLongW(window_, GWL_STYLE) & WS_VSCROLL))
         return;
+    const BarState next{.max = static_cast<int>(lines_.size()) - 1, .page = PageLines(), .position = top_};
+    if (bar_ == next)
+        return;
+    // Drawing a bar is slow with some visual styles; a bar with nothing to scroll is drawn disabled,
+    // the same whatever its numbers, so it is given them without being drawn again.
+    const bool looksTheSame = bar_ && !bar_->Scrolls() && !next.Scrolls();
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
-    info.nMax = static_cast<int>(lines_.size()) - 1;
-    info.nPage = static_cast<UINT>(PageLines());
-    info.nPos = top_;
-    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    info.nMax = next.max;
+    info.nPage = static_cast<UINT>(next.page);
+    info.nPos = next.position;
+    SetScrollInfo(window_, SB_VERT, &info, !looksTheSame);
+    bar_ = next;
 }
 
 void TextPane::OnScroll(WORD request)

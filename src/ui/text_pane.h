@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,17 @@ private:
     void Paint();
     void CopyAll() const;
 
+    // What the scroll bar was last given, so that it is drawn again only when it changes.
+    struct BarState {
+        int max = -1;
+        int page = 0;
+        int position = 0;
+        bool operator==(const BarState&) const = default;
+        bool Scrolls() const { return max + 1 > page; }
+    };
+
     HWND window_;
+    std::optional<BarState> bar_;
     std::wstring text_;
     std::vector<TextLine> lines_;
     HFONT font_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 
@@ -135,4 +136,37 @@ TEST_F(TextViewTest, AnEditableViewStaysAnEditControl)
     EXPECT_FALSE(GetWindowLongW(editable.Handle(), GWL_STYLE) & ES_READONLY);
 }
 
+}
+
+TEST_F(TextViewTest, TheScrollBarFollowsEveryTextAndScroll)
+{
+    const auto lines = [](int count) {
+        std::wstring text = L"ред 1";
+        for (int line = 2; line <= count; ++line)
+            text += L"\nред " + std::to_wstring(line);
+        return text;
+    };
+    const auto bar = [this] {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        GetScrollInfo(view.Handle(), SB_VERT, &info);
+        return info;
+    };
+    view.SetContent(lines(100));
+    const int page = static_cast<int>(bar().nPage);
+    ASSERT_GT(page, 5);  // 200 pixels hold more than five lines of the form's font
+    // Long, short, shorter, long again and longer: the bar never keeps an earlier text's numbers.
+    for (int count : {100, 3, 1, 100, 150}) {
+        view.SetContent(lines(count));
+        SCROLLINFO info = bar();
+        EXPECT_EQ(info.nMax, count - 1) << count << " lines";
+        EXPECT_EQ(info.nPos, 0) << count << " lines";
+        // A page is never more than the whole text.
+        EXPECT_EQ(static_cast<int>(info.nPage), std::min(page, count)) << count << " lines";
+        PressKey(view.Handle(), VK_END, true);
+        info = bar();
+        EXPECT_EQ(info.nPos, std::max(0, count - page)) << count << " lines";
+        EXPECT_EQ(info.nPos, FirstVisibleLine(view)) << count << " lines";
+    }
 }
