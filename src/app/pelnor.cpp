@@ -89,7 +89,7 @@ TForm1::TForm1(app::SettingsFile settings, components::TrayShell& trayShell)
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
               .inner = ui::Bevel::Lowered,
               .outer = ui::Bevel::Lowered}),
-      Image1({.parent = Panel1.Handle(), .bounds = {kInset, kInset, 758, 457}, .bitmap = ui::LoadJpegResource(IDR_BACKGROUND)}),
+      Image1({.parent = Panel1.Handle(), .bounds = {kInset, kInset, 758, 457}, .picture = ui::JpegResource(IDR_BACKGROUND)}),
       Label1({.parent = Image1.Handle(), .bounds = OnPicture(24, 24), .text = std::wstring(app::kLabelNames)}),
       Label2({.parent = Image1.Handle(), .bounds = OnPicture(360, 24), .text = std::wstring(app::kLabelProducts)}),
       Label3({.parent = Image1.Handle(), .bounds = OnPicture(360, 208), .text = std::wstring(app::kLabelMethod)}),

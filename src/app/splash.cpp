@@ -19,7 +19,7 @@ TForm6::TForm6()
                 .border = ui::Border::None}),
       Image1({.parent = Handle(),
               .bounds = {kFrame, kFrame, kClientWidth, kClientHeight},
-              .bitmap = ui::LoadBitmapResource(IDB_SPLASH)})
+              .picture = ui::BitmapResource(IDB_SPLASH)})
 {
     StartTimer(kTimerId, kTimerInterval, [this] { TimerTimer(); });
 }

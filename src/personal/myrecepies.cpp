@@ -38,7 +38,7 @@ TForm5::TForm5()
                   .pictures = &ImageList1}),
       Image1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
-              .bitmap = ui::LoadJpegResource(IDR_MY_RECIPES_BACKGROUND)}),
+              .picture = ui::JpegResource(IDR_MY_RECIPES_BACKGROUND)}),
       Label1({.parent = Image1.Handle(), .bounds = {24, 24}, .text = std::wstring(personal::kNamesLabel)}),
       Label2({.parent = Image1.Handle(), .bounds = {376, 24}, .text = std::wstring(personal::kProductsTitle)}),
       Label3({.parent = Image1.Handle(), .bounds = {376, 192}, .text = std::wstring(personal::kMethodTitle)}),

@@ -16,7 +16,7 @@ TAboutBox::TAboutBox(ui::Sound& sound, ui::Shell& shell)
                 .color = ui::kGrayText}),
       boldFont_(ui::CreateFontHandle({.bold = true})),
       Panel1({.parent = Handle(), .bounds = {8, 8, 353, 257}, .inner = ui::Bevel::Raised, .outer = ui::Bevel::Lowered, .color = ui::kGrayText}),
-      ProgramIcon({.parent = Panel1.Handle(), .bounds = {8, 8, 121, 65}, .bitmap = ui::LoadJpegResource(IDR_PRODUCT), .stretch = true}),
+      ProgramIcon({.parent = Panel1.Handle(), .bounds = {8, 8, 121, 65}, .picture = ui::JpegResource(IDR_PRODUCT), .stretch = true}),
       ProductName({.parent = Panel1.Handle(), .bounds = {192, 16}, .text = std::wstring(reference::kProductName)}),
       Version({.parent = Panel1.Handle(), .bounds = {192, 40}, .text = std::wstring(reference::kVersion)}),
       Image1({.parent = Panel1.Handle(), .bounds = {16, 88, 33, 33}, .icon = IDI_VELMORA}),

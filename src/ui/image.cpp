@@ -111,6 +111,16 @@ Bitmap LoadBitmapResource(int id)
     return Bitmap(bitmap);
 }
 
+PictureSource JpegResource(int id)
+{
+    return [id] { return LoadJpegResource(id); };
+}
+
+PictureSource BitmapResource(int id)
+{
+    return [id] { return LoadBitmapResource(id); };
+}
+
 ImageList::ImageList(int bitmapResource)
 {
     const Bitmap strip = LoadBitmapResource(bitmapResource);

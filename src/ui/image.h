@@ -3,6 +3,7 @@
 #include "ui/gdi.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -13,6 +14,11 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
 std::span<const std::uint8_t> ResourceData(int id, const wchar_t* type);
 Bitmap LoadJpegResource(int id);
 Bitmap LoadBitmapResource(int id);
+
+// A picture read only when it is first needed: a window that is never shown never holds its pixels.
+using PictureSource = std::function<Bitmap()>;
+PictureSource JpegResource(int id);
+PictureSource BitmapResource(int id);
 
 // A strip of 16 x 16 pictures with alpha, the menus' image list.
 class ImageList {

@@ -2,9 +2,11 @@
 // show the picture underneath; dialog navigation walks into them (WS_EX_CONTROLPARENT).
 #include "ui/picture.h"
 
+#include <utility>
+
 namespace ui {
 
-Picture::Picture(Args args) : bitmap_(std::move(args.bitmap)), stretch_(args.stretch), button_(args.button)
+Picture::Picture(Args args) : source_(std::move(args.picture)), stretch_(args.stretch), button_(args.button)
 {
     Create({.className = L"VelmoraPicture",
             .style = WS_CHILD | WS_VISIBLE | (button_ ? DWORD{WS_TABSTOP} : DWORD{0}),
@@ -57,17 +59,26 @@ LRESULT Picture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Window::HandleMessage(message, wParam, lParam);
 }
 
+HBITMAP Picture::Pixels()
+{
+    // Read once: a picture that cannot be read is reported once and the plain colour stays.
+    if (auto source = std::exchange(source_, nullptr))
+        bitmap_ = source();
+    return bitmap_.get();
+}
+
 bool Picture::OnEraseBackground(HDC dc)
 {
     RECT r;
     GetClientRect(Handle(), &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    if (!bitmap_)
+    const HBITMAP pixels = Pixels();
+    if (!pixels)
         return true;
     BITMAP info;
-    GetObjectW(bitmap_.get(), sizeof info, &info);
+    GetObjectW(pixels, sizeof info, &info);
     HDC memory = CreateCompatibleDC(dc);
-    auto old = SelectObject(memory, bitmap_.get());
+    auto old = SelectObject(memory, pixels);
     if (stretch_) {
         SetStretchBltMode(dc, HALFTONE);
         StretchBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);

@@ -2,6 +2,7 @@
 #pragma once
 #include "ui/color.h"
 #include "ui/gdi.h"
+#include "ui/image.h"
 #include "ui/window.h"
 
 #include <functional>
@@ -13,7 +14,8 @@ public:
     struct Args {
         HWND parent = nullptr;
         Rect bounds;
-        Bitmap bitmap;
+        // Read the first time the picture is drawn.
+        PictureSource picture;
         bool stretch = false;
         // A picture that acts as a button: hand cursor, a stop in the tab order, pressed with the
         // mouse or with Enter or Space while it has the focus.
@@ -30,6 +32,10 @@ protected:
     void OnPaint(HDC) override {}
 
 private:
+    // The picture's pixels, once read.
+    HBITMAP Pixels();
+
+    PictureSource source_;
     Bitmap bitmap_;
     bool stretch_;
     bool button_;
