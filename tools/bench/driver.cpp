@@ -253,20 +253,26 @@ public:
         return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
     }
 
-    // The list's keyboard selects the first and the last entry, as the Home and End keys do.
+    // The list's keyboard selects the first and the last entry, as the Home and End keys do, which
+    // scrolls the list; then the entry above the last, already in view, as the Up key does.
     void Select(int repeats, int count)
     {
         std::vector<double> times;
+        std::vector<double> inView;
         for (int i = 0; i < repeats; ++i) {
             Timed(window_, [&] { SendMessageW(list_, WM_KEYDOWN, VK_HOME, 0); });
             times.push_back(Timed(window_, [&] { SendMessageW(list_, WM_KEYDOWN, VK_END, 0); }));
             if (SendMessageW(list_, LB_GETCURSEL, 0, 0) != count - 1)
                 Fail(L"the last entry is not selected");
+            inView.push_back(Timed(window_, [&] { SendMessageW(list_, WM_KEYDOWN, VK_UP, 0); }));
+            if (SendMessageW(list_, LB_GETCURSEL, 0, 0) != count - 2)
+                Fail(L"the entry above the last is not selected");
         }
         // Another process's control text is read by asking the control, not with GetWindowText.
         if (HWND view = ChildOfClass(window_, L"VelmoraTextView"); !view || SendMessageW(view, WM_GETTEXTLENGTH, 0, 0) == 0)
             Fail(L"the selected recipe is not shown");
         Report(program_, size_, "select", Median(times));
+        Report(program_, size_, "select_in_view", Median(inView));
     }
 
     void Find(int repeats, const std::wstring& text, int count)
