@@ -9,7 +9,7 @@ ROWS = [  # (label, what, unit)
     ("fill a category of {size}, command to painted list", "fill", "ms"),
     ("find to the last of {size}", "find", "ms"),
     ("select the last of {size} and show it (End: the list scrolls)", "select", "ms"),
-    ("select the entry above it, in view, and show it (Up)", "select_in_view", "ms"),
+    ("select the entry above the last of {size}, in view, and show it (Up)", "select_in_view", "ms"),
     ("start to main window, less the splash ({size} catalogue)", "start", "ms"),
     ("private memory, idle after start ({size} catalogue)", "idle_private", "MiB"),
     ("private memory with {size} open", "private", "MiB"),
