@@ -1,6 +1,8 @@
 // The standard controls.
 #include "ui/controls.h"
 
+#include "ui/application.h"
+
 #include <commctrl.h>
 
 namespace ui {
@@ -118,14 +120,16 @@ Edit::Edit(const Args& args)
         Send(EM_SETLIMITTEXT, args.maxLength);
 }
 
-Label::Label(const Args& args) : transparent_(args.transparent)
+Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clickable)
 {
     SIZE size{args.bounds.width, args.bounds.height};
     Create({.className = L"STATIC",
             .parent = args.parent,
             .bounds = args.bounds,
-            .style = SS_LEFT | SS_NOPREFIX | (args.clickable ? DWORD{SS_NOTIFY} : DWORD{0}),
+            .style = SS_LEFT | SS_NOPREFIX | (link_ ? DWORD{SS_NOTIFY | WS_TABSTOP} : DWORD{0}),
             .text = args.text});
+    if (link_)
+        SetWindowSubclass(Handle(), &Label::LinkProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     if (args.font)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     if (size.cx == 0) {
@@ -137,6 +141,68 @@ Label::Label(const Args& args) : transparent_(args.transparent)
         ReleaseDC(Handle(), dc);
         SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+Label::~Label()
+{
+    if (link_)
+        RemoveWindowSubclass(Handle(), &Label::LinkProcedure, 0);
+}
+
+LRESULT CALLBACK Label::LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &Label::LinkProcedure, 0);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    try {
+        return reinterpret_cast<Label*>(self)->HandleLinkMessage(message, wParam, lParam);
+    } catch (...) {
+        Application::Current().HandleException(std::current_exception());
+        return 0;
+    }
+}
+
+LRESULT Label::HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto presses = [](WPARAM key) { return key == VK_RETURN || key == VK_SPACE; };
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter and Space press the link instead of the window's default command.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool press = key && key->message == WM_KEYDOWN && presses(key->wParam);
+        return DefSubclassProc(Handle(), message, wParam, lParam) | (press ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+        if (presses(wParam)) {
+            if (onClick)
+                onClick();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        // A transparent label leaves its background to the parent: draw both again.
+        const LRESULT result = DefSubclassProc(Handle(), message, wParam, lParam);
+        RECT bounds;
+        GetWindowRect(Handle(), &bounds);
+        MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&bounds), 2);
+        RedrawWindow(GetParent(Handle()), &bounds, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return result;
+    }
+    case WM_PAINT: {
+        const LRESULT result = DefSubclassProc(Handle(), message, wParam, lParam);
+        if (GetFocus() == Handle()) {
+            HDC dc = GetDC(Handle());
+            RECT client;
+            GetClientRect(Handle(), &client);
+            DrawFocusRect(dc, &client);
+            ReleaseDC(Handle(), dc);
+        }
+        return result;
+    }
+    }
+    return DefSubclassProc(Handle(), message, wParam, lParam);
 }
 
 HBRUSH Label::OnControlColor(HDC dc)

@@ -76,16 +76,23 @@ public:
         std::wstring text;
         bool transparent = true;
         HFONT font = nullptr;    // the parent's when null; the caller keeps it alive
-        bool clickable = false;  // takes the mouse: clicks run onClick, hints and cursors work
+        // A link: clicks run onClick, hints and cursors work, and it is a stop of the Tab key
+        // that Enter or Space presses, with the focus shown around it.
+        bool clickable = false;
     };
     explicit Label(const Args& args);
+    ~Label() override;
     HBRUSH OnControlColor(HDC dc) override;
     void OnCommandNotification(WORD code) override;
 
     std::function<void()> onClick;
 
 private:
+    static LRESULT CALLBACK LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+    LRESULT HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
     bool transparent_;
+    bool link_;
 };
 
 // An icon of the executable's resources, drawn centred on the control's colour.

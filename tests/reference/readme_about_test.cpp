@@ -4,6 +4,7 @@
 #include "reference/readme.h"
 #include "support/advice_files.h"
 #include "support/app_fixture.h"
+#include "support/keyboard.h"
 #include "support/recording_platform.h"
 #include "ui/form.h"
 #include "ui/text.h"
@@ -107,6 +108,23 @@ TEST_F(AboutBoxTest, TheLinksShowTheirAddressesAsHintsAndTheHandPointer)
     EXPECT_EQ(Narrow(box.Label4.Text()), "velmora@velmora.example");
     EXPECT_TRUE(box.Label2.OnSetCursor());
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+}
+
+TEST_F(AboutBoxTest, TheLinksAreStopsOfTheTabKeyAndEnterOrSpaceOpensThem)
+{
+    using test_support::PressKey;
+    box.Show();
+    app.ProcessMessages();
+    // The mail line is above the web line, and first in the Tab order.
+    EXPECT_EQ(GetFocus(), box.Label4.Handle());
+    PressKey(box.Label4.Handle(), VK_RETURN);
+    PressKey(box.Label4.Handle(), VK_TAB);
+    EXPECT_EQ(GetFocus(), box.Label2.Handle());
+    PressKey(box.Label2.Handle(), VK_SPACE);
+    PressKey(box.Label2.Handle(), VK_TAB, false, true);
+    EXPECT_EQ(GetFocus(), box.Label4.Handle());
+    EXPECT_EQ(Utf8(shell.opened), (Texts{"mailto:velmora@velmora.example", "http://www.velmora.example"}));
+    EXPECT_TRUE(box.Visible()) << "Enter on a link closed the box";
 }
 
 }
