@@ -4,7 +4,11 @@
 #include "ui/application.h"
 #include "ui/window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <cwctype>
+#include <string_view>
 
 namespace ui {
 namespace {
@@ -47,9 +51,10 @@ const wchar_t* TextPane::ClassName()
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(Instance(), kClassName, &windowClass)) {
+        windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = &TextPane::Procedure;
         windowClass.hInstance = Instance();
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
         windowClass.lpszClassName = kClassName;
         RegisterClassExW(&windowClass);
     }
@@ -120,8 +125,26 @@ LRESULT TextPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case EM_GETFIRSTVISIBLELINE:
         return top_;
     case WM_COPY:
-        CopyAll();
+        Copy();
         return 0;
+    case EM_GETSEL: {
+        const auto [start, end] = std::minmax(anchor_, caret_);
+        if (wParam)
+            *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+        if (lParam)
+            *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+        return MAKELRESULT(std::min<size_t>(start, 0xFFFF), std::min<size_t>(end, 0xFFFF));
+    }
+    case EM_SETSEL: {
+        // As in a text control: a start of -1 takes the selection away, an end of -1 is the text's end.
+        const auto start = static_cast<int>(wParam);
+        const auto end = static_cast<int>(lParam);
+        if (start < 0)
+            Select(caret_, caret_);
+        else
+            Select(static_cast<size_t>(start), end < 0 ? text_.size() : static_cast<size_t>(end));
+        return 0;
+    }
     case WM_SIZE:
         Layout();
         InvalidateRect(window_, nullptr, TRUE);
@@ -136,7 +159,11 @@ LRESULT TextPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         InvalidateRect(window_, nullptr, TRUE);
         return 0;
     case WM_LBUTTONDOWN:
-        ::SetFocus(window_);
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        OnMouse(message, wParam, lParam);
         return 0;
     case WM_VSCROLL:
         OnScroll(LOWORD(wParam));
@@ -156,6 +183,7 @@ void TextPane::SetText(std::wstring text)
 {
     text_ = std::move(text);
     top_ = 0;
+    anchor_ = caret_ = 0;
     layoutWidth_ = -1;
     Layout();
     InvalidateRect(window_, nullptr, TRUE);
@@ -257,11 +285,16 @@ bool TextPane::OnKeyDown(WPARAM key)
     case VK_HOME: OnScroll(SB_TOP); return true;
     case VK_END: OnScroll(SB_BOTTOM); return true;
     case 'A':
+        if (!control)
+            return false;
+        Select(0, text_.size());
+        Copy();
+        return true;
     case 'C':
     case VK_INSERT:
         if (!control)
             return false;
-        CopyAll();
+        Copy();
         return true;
     }
     return false;
@@ -289,10 +322,14 @@ void TextPane::Paint()
     const HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     const size_t first = static_cast<size_t>(top_) + paint.rcPaint.top / lineHeight_;
     const size_t last = std::min<size_t>(lines_.size(), static_cast<size_t>(top_) + (paint.rcPaint.bottom + lineHeight_ - 1) / lineHeight_);
+    // A text control shows its selection only while it has the focus.
+    const bool focused = GetFocus() == window_;
     for (size_t line = first; line < last; ++line) {
         const int y = static_cast<int>(line - top_) * lineHeight_;
         ExtTextOutW(dc, kMargin, y, ETO_CLIPPED, &client, text_.data() + lines_[line].start,
                     static_cast<UINT>(lines_[line].length), nullptr);
+        if (focused)
+            PaintSelection(dc, lines_[line], y);
     }
     if (GetFocus() == window_)
         DrawFocusRect(dc, &client);
@@ -300,15 +337,126 @@ void TextPane::Paint()
     EndPaint(window_, &paint);
 }
 
-void TextPane::CopyAll() const
+void TextPane::PaintSelection(HDC dc, const TextLine& line, int y) const
 {
+    const auto [start, end] = std::minmax(anchor_, caret_);
+    const size_t from = std::max(start, line.start);
+    const size_t to = std::min(end, line.start + line.length);
+    if (from >= to)
+        return;
+    const RECT band{XOf(dc, line, from), y, XOf(dc, line, to), y + lineHeight_};
+    const COLORREF text = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    ExtTextOutW(dc, band.left, y, ETO_OPAQUE | ETO_CLIPPED, &band, text_.data() + from, static_cast<UINT>(to - from), nullptr);
+    SetBkColor(dc, back);
+    SetTextColor(dc, text);
+}
+
+int TextPane::XOf(HDC dc, const TextLine& line, size_t position) const
+{
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text_.data() + line.start, static_cast<int>(position - line.start), &size);
+    return kMargin + static_cast<int>(size.cx);
+}
+
+size_t TextPane::PositionAt(POINT point) const
+{
+    const long long row = static_cast<long long>(top_) + (point.y < 0 ? -1 : point.y / lineHeight_);
+    if (row < 0)
+        return 0;
+    if (row >= static_cast<long long>(lines_.size()))
+        return text_.size();
+    const TextLine& line = lines_[static_cast<size_t>(row)];
+    const int x = point.x - kMargin;
+    if (x <= 0 || line.length == 0)
+        return line.start;
+    FontDc dc(window_, font_);
+    std::vector<int> ends(line.length);
+    int fit = 0;
+    SIZE size{};
+    GetTextExtentExPointW(dc.Get(), text_.data() + line.start, static_cast<int>(line.length), x, &fit, ends.data(), &size);
+    // The character under the point goes to the side of it the point is nearer to.
+    if (static_cast<size_t>(fit) < line.length) {
+        const int left = fit > 0 ? ends[static_cast<size_t>(fit) - 1] : 0;
+        if (x - left > ends[static_cast<size_t>(fit)] - x)
+            ++fit;
+    }
+    return line.start + static_cast<size_t>(fit);
+}
+
+void TextPane::Select(size_t anchor, size_t caret)
+{
+    anchor = std::min(anchor, text_.size());
+    caret = std::min(caret, text_.size());
+    if (anchor == anchor_ && caret == caret_)
+        return;
+    anchor_ = anchor;
+    caret_ = caret;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TextPane::SelectWordAt(size_t position)
+{
+    const auto inWord = [this](size_t at) { return at < text_.size() && !std::iswspace(text_[at]); };
+    size_t start = position;
+    while (start > 0 && inWord(start - 1))
+        --start;
+    size_t end = position;
+    while (inWord(end))
+        ++end;
+    Select(start, end);
+}
+
+void TextPane::OnMouse(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_LBUTTONDOWN: {
+        ::SetFocus(window_);
+        const size_t position = PositionAt(point);
+        Select((wParam & MK_SHIFT) ? anchor_ : position, position);
+        dragging_ = true;
+        SetCapture(window_);
+        break;
+    }
+    case WM_LBUTTONDBLCLK:
+        SelectWordAt(PositionAt(point));
+        break;
+    case WM_MOUSEMOVE: {
+        if (!dragging_)
+            break;
+        // Dragging past the top or the bottom scrolls the text along.
+        RECT client;
+        GetClientRect(window_, &client);
+        if (point.y < 0)
+            ScrollTo(top_ - 1LL);
+        else if (point.y >= client.bottom)
+            ScrollTo(top_ + 1LL);
+        Select(anchor_, PositionAt(point));
+        break;
+    }
+    case WM_LBUTTONUP:
+        if (dragging_)
+            ReleaseCapture();
+        break;
+    case WM_CAPTURECHANGED:
+        dragging_ = false;
+        break;
+    }
+}
+
+void TextPane::Copy() const
+{
+    const auto [start, end] = std::minmax(anchor_, caret_);
+    const std::wstring_view copied = start < end ? std::wstring_view(text_).substr(start, end - start) : std::wstring_view(text_);
     if (!OpenClipboard(window_))
         return;
     EmptyClipboard();
-    const size_t bytes = (text_.size() + 1) * sizeof(wchar_t);
+    const size_t bytes = (copied.size() + 1) * sizeof(wchar_t);
     if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
         if (auto* target = static_cast<wchar_t*>(GlobalLock(memory))) {
-            std::copy_n(text_.c_str(), text_.size() + 1, target);
+            std::copy_n(copied.data(), copied.size(), target);
+            target[copied.size()] = L'\0';
             GlobalUnlock(memory);
         }
         // The clipboard owns the memory once it took it; freed here only when it did not.

@@ -1,6 +1,8 @@
 // The read-only text view drawn by the program: the text kept whole, wrapped to the width, only the
-// visible lines painted, scrolled by the bar, the wheel and the keys, copied whole with Ctrl+A/Ctrl+C.
-// It answers WM_GETTEXT, EM_GETLINECOUNT and EM_GETFIRSTVISIBLELINE as a text control does.
+// visible lines painted, scrolled by the bar, the wheel and the keys. The mouse selects (a drag, a
+// double click for a word); Ctrl+C copies the selection, or the whole text when none; Ctrl+A selects
+// and copies the whole text. It answers WM_GETTEXT, EM_GETLINECOUNT, EM_GETFIRSTVISIBLELINE,
+// EM_GETSEL and EM_SETSEL as a text control does.
 #pragma once
 #include "ui/text_layout.h"
 
@@ -34,7 +36,15 @@ private:
     bool OnKeyDown(WPARAM key);
     void OnWheel(int delta);
     void Paint();
-    void CopyAll() const;
+    void PaintSelection(HDC dc, const TextLine& line, int y) const;
+    // The text position nearest to a point of the client area.
+    size_t PositionAt(POINT point) const;
+    int XOf(HDC dc, const TextLine& line, size_t position) const;
+    void Select(size_t anchor, size_t caret);
+    void SelectWordAt(size_t position);
+    void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // The selection, or the whole text when nothing is selected.
+    void Copy() const;
 
     // What the scroll bar was last given, so that it is drawn again only when it changes.
     struct BarState {
@@ -54,6 +64,10 @@ private:
     int layoutWidth_ = -1;
     int top_ = 0;
     int wheelDelta_ = 0;
+    // The selection runs from where it was started to where it was taken; empty when they meet.
+    size_t anchor_ = 0;
+    size_t caret_ = 0;
+    bool dragging_ = false;
 };
 
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -169,4 +170,55 @@ TEST_F(TextViewTest, TheScrollBarFollowsEveryTextAndScroll)
         EXPECT_EQ(info.nPos, std::max(0, count - page)) << count << " lines";
         EXPECT_EQ(info.nPos, FirstVisibleLine(view)) << count << " lines";
     }
+}
+
+TEST_F(TextViewTest, TheMouseSelectsAndCtrlCCopiesTheSelectionOrElseTheWholeText)
+{
+    view.SetContent(L"първи ред\nвтори ред");
+    int lineHeight = 0;
+    {
+        HDC dc = GetDC(view.Handle());
+        const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(view.Handle(), WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(view.Handle(), dc);
+        lineHeight = metrics.tmHeight;
+    }
+    const auto mouse = [this](UINT message, int x, int y, WPARAM keys = 0) {
+        SendMessageW(view.Handle(), message, keys, MAKELPARAM(x, y));
+    };
+    const auto drag = [&](int x1, int y1, int x2, int y2) {
+        mouse(WM_LBUTTONDOWN, x1, y1, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, x2, y2, MK_LBUTTON);
+        mouse(WM_LBUTTONUP, x2, y2);
+    };
+    const auto copied = [this] {
+        PressKey(view.Handle(), 'C', true);
+        return ui::Narrow(Clipboard());
+    };
+    const auto selection = [this] {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(view.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return std::pair{start, end};
+    };
+    const int first = lineHeight / 2;
+    const int second = lineHeight + lineHeight / 2;
+
+    drag(0, first, 280, first);
+    EXPECT_EQ(copied(), "първи ред");
+    drag(280, second, 0, first);  // backwards, across the line break
+    EXPECT_EQ(copied(), "първи ред\r\nвтори ред");
+    mouse(WM_LBUTTONDBLCLK, 4, second);
+    EXPECT_EQ(selection(), (std::pair<DWORD, DWORD>{11, 16}));
+    EXPECT_EQ(copied(), "втори");
+    SendMessageW(view.Handle(), EM_SETSEL, 6, 9);
+    EXPECT_EQ(copied(), "ред");
+    SendMessageW(view.Handle(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    EXPECT_EQ(copied(), "първи ред\r\nвтори ред");
+    SendMessageW(view.Handle(), EM_SETSEL, 0, 5);
+    view.SetContent(L"нов текст");
+    EXPECT_EQ(selection(), (std::pair<DWORD, DWORD>{0, 0}));
+    EXPECT_EQ(copied(), "нов текст");
 }
