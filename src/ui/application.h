@@ -86,4 +86,17 @@ private:
     bool terminated_ = false;
 };
 
+// Runs the handler of a window message. Errors must not unwind through the system's frames: the
+// top-level handler shows them here, and the message's result is 0.
+template <typename Handler>
+LRESULT RunGuarded(Handler&& handler)
+{
+    try {
+        return handler();
+    } catch (...) {
+        Application::Current().HandleException(std::current_exception());
+        return 0;
+    }
+}
+
 }

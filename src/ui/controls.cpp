@@ -155,12 +155,7 @@ LRESULT CALLBACK Label::LinkProcedure(HWND window, UINT message, WPARAM wParam, 
         RemoveWindowSubclass(window, &Label::LinkProcedure, 0);
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    try {
-        return reinterpret_cast<Label*>(self)->HandleLinkMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().HandleException(std::current_exception());
-        return 0;
-    }
+    return RunGuarded([&] { return reinterpret_cast<Label*>(self)->HandleLinkMessage(message, wParam, lParam); });
 }
 
 LRESULT Label::HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam)

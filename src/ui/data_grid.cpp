@@ -264,13 +264,7 @@ void DataGrid::DrawTitle(const DRAWITEMSTRUCT& item) const
 
 LRESULT CALLBACK DataGrid::ListProcedure(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
-    // Errors must not unwind through the list view: the top-level handler shows them here.
-    try {
-        return reinterpret_cast<DataGrid*>(self)->HandleListMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().HandleException(std::current_exception());
-        return 0;
-    }
+    return RunGuarded([&] { return reinterpret_cast<DataGrid*>(self)->HandleListMessage(message, wParam, lParam); });
 }
 
 LRESULT DataGrid::HandleListMessage(UINT message, WPARAM wParam, LPARAM lParam)

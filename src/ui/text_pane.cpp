@@ -79,12 +79,7 @@ LRESULT CALLBACK TextPane::Procedure(HWND window, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<TextPane*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().HandleException(std::current_exception());
-        return 0;
-    }
+    return RunGuarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT TextPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -98,13 +98,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
         self->handle_.release();
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    // Errors must not unwind through the system's frames: the top-level handler shows them here.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application::Current().HandleException(std::current_exception());
-        return 0;
-    }
+    return RunGuarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
