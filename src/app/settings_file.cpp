@@ -21,6 +21,11 @@ struct HandleCloser {
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
+struct SearchCloser {
+    void operator()(HANDLE search) const { FindClose(search); }
+};
+using SearchHandle = std::unique_ptr<void, SearchCloser>;
+
 std::optional<std::int32_t> ParseDigits(std::wstring_view digits, unsigned base, std::uint64_t limit)
 {
     if (digits.empty())
@@ -137,7 +142,7 @@ std::string SettingsFile::ReadContents() const
 void SettingsFile::Replace(const std::string& contents)
 {
     // Named after this process, so two copies of the program closing together never share one.
-    const std::wstring temporary = path_ + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    const std::wstring temporary = TemporaryOf(GetCurrentProcessId());
     struct Temporary {
         const std::wstring& path;
         FileHandle file;
@@ -173,6 +178,41 @@ void SettingsFile::Replace(const std::string& contents)
         throw ui::Error(UnableToWrite(path_));
     written.placed = true;
     Reached(WriteStep::Replaced);
+    RemoveAbandonedTemporaries();
+}
+
+std::wstring SettingsFile::TemporaryOf(std::uint32_t process) const
+{
+    return path_ + L"." + std::to_wstring(process) + L".tmp";
+}
+
+void SettingsFile::RemoveAbandonedTemporaries() const
+{
+    // A copy of the program ended in the middle of its write left its temporary file; once that
+    // copy is gone nobody finishes it. Files of copies still running, or of unknown ones, stay.
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    WIN32_FIND_DATAW found;
+    const HANDLE first = FindFirstFileW((path_ + L".*.tmp").c_str(), &found);
+    if (first == INVALID_HANDLE_VALUE)
+        return;
+    const SearchHandle search(first);
+    const std::wstring prefix = std::filesystem::path(path_).filename().wstring() + L".";
+    constexpr std::wstring_view kSuffix = L".tmp";
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name.size() <= prefix.size() + kSuffix.size() || !name.starts_with(prefix) || !name.ends_with(kSuffix))
+            continue;
+        const auto number = ParseDigits(name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size()), 10, MAXDWORD);
+        const DWORD process = number ? static_cast<DWORD>(*number) : GetCurrentProcessId();
+        if (process == GetCurrentProcessId())
+            continue;
+        // An ended process may still be opened while something holds it: it is signalled then.
+        const FileHandle opened(OpenProcess(SYNCHRONIZE, FALSE, process));
+        const bool ended = opened ? WaitForSingleObject(opened.get(), 0) == WAIT_OBJECT_0
+                                  : GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
+        if (ended)
+            DeleteFileW((folder / name).c_str());
+    } while (FindNextFileW(search.get(), &found));
 }
 
 }

@@ -44,6 +44,8 @@ public:
 private:
     std::string ReadContents() const;
     void Replace(const std::string& contents);
+    std::wstring TemporaryOf(std::uint32_t process) const;
+    void RemoveAbandonedTemporaries() const;
     void Reached(WriteStep step) const;
 
     std::wstring path_;

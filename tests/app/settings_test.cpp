@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstring>
 #include <filesystem>
@@ -421,6 +422,32 @@ TEST_F(SettingsTest, AProgramKilledAtAnyStepOfTheWriteLeavesTheOldFileOrTheNewOn
         ASSERT_EQ(RunChildKilledAt(step, path), kKilled) << "the child was not ended at the step";
         EXPECT_EQ(ReadBytes(path), step < static_cast<int>(app::WriteStep::Replaced) ? std::string(kHandEdited) : written);
     }
+    ASSERT_FALSE(TemporaryFiles(folder.Path()).empty()) << "no killed write left its temporary";
+    // The next whole write takes away what the ended copies left.
+    WriteAppearance(file, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+    EXPECT_TRUE(TemporaryFiles(folder.Path()).empty());
+}
+
+TEST_F(SettingsTest, ATemporaryOfACopyStillRunningIsLeftAlone)
+{
+    // Any other running process stands for a second copy of the program in the middle of its write.
+    DWORD running = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId())
+            running = entry.th32ProcessID;
+    }
+    CloseHandle(snapshot);
+    ASSERT_NE(running, 0u);
+    const std::wstring theirs = path + L"." + std::to_wstring(running) + L".tmp";
+    const std::wstring unrelated = path + L".old.tmp";
+    WriteBytes(theirs, "half");
+    WriteBytes(unrelated, "mine");
+    WriteAppearance(file, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+    EXPECT_EQ(ReadBytes(theirs), "half");
+    EXPECT_EQ(ReadBytes(unrelated), "mine");
 }
 
 TEST(SettingsFileForExecutable, IsTheProgramPathWithTheIniExtension)
