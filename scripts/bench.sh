@@ -4,7 +4,8 @@
 # program and the floor program alternately under Wine on a virtual display, drives them from
 # outside and prints a table of medians and ratios with the machine's core count and load.
 # Usage: bash scripts/bench.sh [ROUNDS [REPEATS]]
-set -euo pipefail
+# It measures the program for every Windows (i686) where this machine runs 32-bit code, the 64-bit
+# edition otherwise.
 source "$(dirname "$0")/common.sh"
 rounds=${1:-5}
 repeats=${2:-3}
@@ -13,10 +14,11 @@ find_word="Последна"
 splash_ms=2000
 
 prepare
-build_all
-cmake --build "$build" --target bench_floor bench_driver >/dev/null
-export WINEPREFIX=$build/wine/bench
-make_prefix "$WINEPREFIX" x11
+probe_32bit
+if can_run i686; then use_arch i686; else use_arch x86_64; fi
+say "measuring the $arch edition"
+build_targets velmora content bench_floor bench_driver
+make_prefix "$build/wine/bench" x11
 quiet_sound
 
 bench=$build/bench
@@ -51,9 +53,9 @@ EOF
 
 raw=$bench/raw.txt
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
+VELMORA_WINE=$wine xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
   wineserver -p >/dev/null 2>&1 </dev/null || true
-  wine "$0" "$@" </dev/null
+  "$VELMORA_WINE" "$0" "$@" </dev/null
   status=$?
   wineserver -k >/dev/null 2>&1 || true
   exit $status' \

@@ -80,7 +80,13 @@ fi
 
 if ! command -v debootstrap >/dev/null; then
   log "installing debootstrap"
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >/dev/null
+  mkdir -p "$cache"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap \
+    >"$cache/apt-debootstrap.log" 2>&1 || {
+    echo "fresh-root: installing debootstrap failed; the last lines of apt's output:" >&2
+    tail -n 20 "$cache/apt-debootstrap.log" >&2
+    exit 1
+  }
 fi
 
 if findmnt -rn -o TARGET | grep -q "^$target"; then
@@ -92,7 +98,11 @@ mkdir -p "$target" "$cache/debootstrap" "$cache/apt"
 
 log "debootstrap minbase $suite from the machine's archive"
 debootstrap --variant=minbase --include=git --cache-dir="$cache/debootstrap" "$suite" "$target" "$archive" \
-  >"$cache/debootstrap.log" 2>&1 || { tail -n 20 "$cache/debootstrap.log" >&2; exit 1; }
+  >"$cache/debootstrap.log" 2>&1 || {
+  echo "fresh-root: debootstrap failed; the last lines of its output:" >&2
+  tail -n 20 "$cache/debootstrap.log" >&2
+  exit 1
+}
 
 # The root installs from the same archive as this machine, as a fresh install of that machine would.
 rm -f "$target/etc/apt/sources.list"
@@ -123,7 +133,12 @@ git -C "$target/root/velmora" checkout -q "$commit"
 
 for c in "${commands[@]}"; do
   log "bash scripts/$c.sh"
-  in_root "cd /root/velmora && bash scripts/$c.sh"
+  status=0
+  in_root "cd /root/velmora && bash scripts/$c.sh" || status=$?
+  if [ "$status" != 0 ]; then
+    echo "fresh-root: bash scripts/$c.sh failed in the fresh root (exit status $status); its output is above" >&2
+    exit "$status"
+  fi
   if [ "$c" = run ] && [ -f "$target/root/velmora/build/screenshot.png" ]; then
     mkdir -p "$repo/build"
     cp "$target/root/velmora/build/screenshot.png" "$repo/build/fresh-root-screenshot.png"

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need; quick when all is present.
+# Changes to the system: the i386 architecture is added to dpkg (for Wine's 32-bit half), deb-src
+# entries for the archive already in use are added (SQLite and libjpeg-turbo are built from source),
+# and the packages below are installed.
 set -euo pipefail
 
 packages=(
   wine wine32:i386 wine64
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   gcc libc6-dev cmake ninja-build nasm make dpkg-dev file tcl googletest
   xvfb xauth xdotool imagemagick x11-utils
   fonts-wine locales python3 nsis

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Windows release into dist/: the per-user installer and the portable zip.
-set -euo pipefail
+# Builds the Windows release into dist/: for each edition, the per-user installer and the portable zip.
 source "$(dirname "$0")/common.sh"
 prepare
-build_all release
+for a in "${archs[@]}"; do
+  use_arch "$a"
+  build_targets release
+done
+say "the release is in $root/dist:"
+ls -1 "$root/dist"

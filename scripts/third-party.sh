@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds SQLite, libjpeg-turbo and GoogleTest for the target from Debian's sources,
-# into $DEPS (default .deps/); each library is skipped when already built.
+# Builds SQLite, libjpeg-turbo and GoogleTest for one edition from Debian's sources into
+# $DEPS/ARCH (default .deps/ARCH); each library is skipped when already built.
+# Usage: bash scripts/third-party.sh i686|x86_64
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+arch=${1:?usage: third-party.sh i686|x86_64}
+case "$arch" in i686|x86_64) ;; *) echo "third-party: unknown architecture '$arch'" >&2; exit 2 ;; esac
 deps=${DEPS:-$root/.deps}
-prefix=$deps/i686
-toolchain=$root/cmake/mingw32.cmake
+prefix=$deps/$arch
+toolchain=$root/cmake/$arch.cmake
 jobs=$(nproc)
 mkdir -p "$deps/src" "$prefix/lib" "$prefix/include"
 
@@ -13,8 +16,8 @@ fetch_source() {  # package -> prints the unpacked source folder
   local pkg=$1 dir
   dir=$(find "$deps/src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
   if [ -z "$dir" ]; then
-    (cd "$deps/src" && apt-get source -qq --download-only "$pkg" >/dev/null 2>&1 \
-      && dpkg-source --no-check -x "$(ls ${pkg}_*.dsc | head -n 1)" >/dev/null)
+    (cd "$deps/src" && apt-get source -qq --download-only "$pkg" \
+      && dpkg-source --no-check -x "$(ls ${pkg}_*.dsc | head -n 1)") >&2
     dir=$(find "$deps/src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
   fi
   [ -n "$dir" ] || { echo "third-party: could not unpack the $pkg source package" >&2; exit 1; }
@@ -24,33 +27,36 @@ fetch_source() {  # package -> prints the unpacked source folder
 if [ ! -f "$prefix/lib/libsqlite3.a" ]; then
   src=$(fetch_source sqlite3)
   work=$deps/sqlite-native
-  rm -rf "$work" && mkdir -p "$work"
-  (cd "$work" && "$src/configure" --disable-tcl >/dev/null && make -s sqlite3.c >/dev/null)
-  i686-w64-mingw32-gcc-posix -O2 -c "$work/sqlite3.c" -o "$work/sqlite3.o" \
+  # The amalgamation is the same for both editions: made once, compiled for each.
+  if [ ! -f "$work/sqlite3.c" ]; then
+    rm -rf "$work" && mkdir -p "$work"
+    (cd "$work" && "$src/configure" --disable-tcl && make -s sqlite3.c)
+  fi
+  "$arch-w64-mingw32-gcc-posix" -O2 -c "$work/sqlite3.c" -o "$work/sqlite3-$arch.o" \
     -DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0 \
     -DSQLITE_DQS=0 -DSQLITE_MAX_MMAP_SIZE=268435456
-  i686-w64-mingw32-ar rcs "$prefix/lib/libsqlite3.a" "$work/sqlite3.o"
+  "$arch-w64-mingw32-ar" rcs "$prefix/lib/libsqlite3.a" "$work/sqlite3-$arch.o"
   cp "$work/sqlite3.h" "$prefix/include/"
 fi
 
 if [ ! -f "$prefix/lib/libjpeg.a" ]; then
   src=$(fetch_source libjpeg-turbo)
-  work=$deps/jpeg-build
+  work=$deps/jpeg-build-$arch
   rm -rf "$work"
   cmake -S "$src" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF -Wno-dev >/dev/null
-  cmake --build "$work" -j "$jobs" --target jpeg-static >/dev/null
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF -Wno-dev
+  cmake --build "$work" -j "$jobs" --target jpeg-static
   cp "$work/libjpeg.a" "$prefix/lib/"
   cp "$src/jpeglib.h" "$src/jmorecfg.h" "$src/jerror.h" "$work/jconfig.h" "$prefix/include/"
 fi
 
 if [ ! -f "$prefix/lib/libgtest.a" ]; then
-  work=$deps/gtest-build
+  work=$deps/gtest-build-$arch
   rm -rf "$work"
   cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_GMOCK=ON \
-    -Dgtest_disable_pthreads=OFF -Wno-dev >/dev/null
-  cmake --build "$work" -j "$jobs" >/dev/null
-  cmake --install "$work" >/dev/null
+    -Dgtest_disable_pthreads=OFF -Wno-dev
+  cmake --build "$work" -j "$jobs"
+  cmake --install "$work"
 fi
