@@ -4,7 +4,10 @@
 ;   VERSION   the version text, e.g. 1.02        PUBLISHER  the maker's name
 ;   STAGE     the program folder to ship         FILES      its files and folders (files.nsh)
 ;   ICON      the program's icon                 OUT_FILE   the setup program to write
-Unicode true
+;   TARGET    x86-unicode for the program for every Windows, amd64-unicode for the 64-bit edition
+; Both editions install into the same folder under the same uninstall entry, so either one installs
+; over the other and keeps the own recipes and settings.
+Target ${TARGET}
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
@@ -21,6 +24,8 @@ ManifestDPIAware true
 ; Written by the program, never shipped: the own recipes and the settings file beside the program.
 !define OWN_RECIPES "Data\pelnor_myrecepies.rec"
 !define SETTINGS "velmora.ini"
+; Shipped, but the cook may delete its rows: once installed it is the cook's, like the own recipes.
+!define MEASURES "Favour Advice\dpm.fad"
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
@@ -65,13 +70,18 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "© ${PUBLISHER}"
   !if "${FILE}" == "${OWN_RECIPES}"
     SetOverwrite off
   !endif
+  !if "${FILE}" == "${MEASURES}"
+    SetOverwrite off
+  !endif
   File "${STAGE}/${FILE}"
   SetOverwrite on
 !macroend
 
 !macro RemoveFile FOLDER FILE
   !if "${FILE}" != "${OWN_RECIPES}"
-    Delete "$INSTDIR\${FILE}"
+    !if "${FILE}" != "${MEASURES}"
+      Delete "$INSTDIR\${FILE}"
+    !endif
   !endif
 !macroend
 
@@ -82,7 +92,7 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "© ${PUBLISHER}"
 Section "!${PRODUCT}" SecProgram
   SectionIn RO
   ; An install over an older one replaces the program and the catalogue; the own recipes, shipped
-  ; empty, are put in place only when absent, and the settings file is never shipped.
+  ; empty, and the measures table are put in place only when absent; the settings file is never shipped.
   !insertmacro ForEachFile ShipFile
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
@@ -127,10 +137,12 @@ Section "un.${PRODUCT}" UnSecProgram
 SectionEnd
 
 ; Unticked by default, so a silent uninstall keeps them.
-Section /o "un.Моите рецепти и настройките" UnSecOwnData
+Section /o "un.Моите рецепти, настройките и мерките" UnSecOwnData
   Delete "$INSTDIR\${OWN_RECIPES}"
   Delete "$INSTDIR\${OWN_RECIPES}-journal"
   Delete "$INSTDIR\${SETTINGS}"
+  Delete "$INSTDIR\${MEASURES}"
+  Delete "$INSTDIR\${MEASURES}-journal"
   ; Left behind only when a settings write was cut short.
   Delete "$INSTDIR\${SETTINGS}.*.tmp"
 SectionEnd
@@ -143,5 +155,5 @@ SectionEnd
 
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${UnSecProgram} "Програмата, каталогът, справочникът и преките пътища."
-  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecOwnData} "Изтрива и вашите собствени рецепти и настройки."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnSecOwnData} "Изтрива и вашите собствени рецепти, настройките и таблицата с мерки."
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END

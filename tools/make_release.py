@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Builds the Windows release: the per-user installer and the portable zip.
+"""Builds one edition of the Windows release: the per-user installer and the portable zip.
 
-usage: make_release.py PROGRAM WORK DIST
+usage: make_release.py ARCH PROGRAM WORK DIST
 
-PROGRAM is the built velmora.exe; WORK a scratch folder; DIST receives
-velmora-xp-VERSION-setup.exe and velmora-xp-VERSION-portable.zip. The program
+ARCH is i686 (the program for every Windows) or x86_64 (the 64-bit edition);
+PROGRAM the built velmora.exe of that edition; WORK a scratch folder; DIST
+receives velmora-xp-VERSION-setup.exe and velmora-xp-VERSION-portable.zip, or
+for the 64-bit edition the same names ending in -x64. The program
 folder is laid out afresh in WORK from the content sources, so nothing a run of
 the program wrote (settings, own recipes typed in while testing) is shipped.
 """
@@ -28,10 +30,15 @@ NOTE_NAME = "Прочети ме.txt"
 PROGRAM_NAME = "velmora.exe"
 
 
-def release_names(version):
-    """The two files a Windows user downloads."""
+# Per edition: the ending of its file names and the installer's own kind (NSIS's stub and plug-ins).
+EDITIONS = {"i686": ("", "x86-unicode"), "x86_64": ("-x64", "amd64-unicode")}
+
+
+def release_names(version, arch):
+    """The two files a Windows user downloads for one edition."""
     base = f"velmora-xp-{version}"
-    return f"{base}-setup.exe", f"{base}-portable.zip"
+    ending = EDITIONS[arch][0]
+    return f"{base}-setup{ending}.exe", f"{base}-portable{ending}.zip"
 
 
 def read_version():
@@ -83,9 +90,9 @@ def write_file_lists(files, target):
     target.write_text("\n".join(lines), encoding="utf-8")
 
 
-def build_installer(stage, files_list, version, publisher, target):
+def build_installer(stage, files_list, version, publisher, arch, target):
     partial = target.with_name(target.name + ".part")
-    subprocess.run(["makensis", "-V2", "-INPUTCHARSET", "UTF8",
+    subprocess.run(["makensis", "-V2", "-INPUTCHARSET", "UTF8", f"-DTARGET={EDITIONS[arch][1]}",
                     f"-DVERSION={version}", f"-DPUBLISHER={publisher}", f"-DSTAGE={stage}",
                     f"-DFILES={files_list}", f"-DICON={ICON}", f"-DOUT_FILE={partial}",
                     str(INSTALLER_SCRIPT)], check=True, stdout=subprocess.DEVNULL)
@@ -106,9 +113,10 @@ def build_portable(stage, files, version, target):
 
 
 def main(argv):
-    if len(argv) != 4:
+    if len(argv) != 5 or argv[1] not in EDITIONS:
         sys.exit(__doc__)
-    program, work, dist = (Path(arg).resolve() for arg in argv[1:])
+    arch = argv[1]
+    program, work, dist = (Path(arg).resolve() for arg in argv[2:])
     version, publisher = read_version(), read_publisher()
     stage = work / "stage"
     lay_out_program(program, stage)
@@ -116,8 +124,8 @@ def main(argv):
     files_list = work / "files.nsh"
     write_file_lists(files, files_list)
     dist.mkdir(parents=True, exist_ok=True)
-    setup_name, portable_name = release_names(version)
-    build_installer(stage, files_list, version, publisher, dist / setup_name)
+    setup_name, portable_name = release_names(version, arch)
+    build_installer(stage, files_list, version, publisher, arch, dist / setup_name)
     build_portable(stage, files, version, dist / portable_name)
     for name in (setup_name, portable_name):
         print(dist / name)

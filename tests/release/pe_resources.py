@@ -1,5 +1,5 @@
 """Reads what Windows shows in a program's file properties, from outside: its version resource
-(the fixed version numbers and the texts) and its manifest."""
+(the fixed version numbers and the texts), its manifest and the processor it is built for."""
 import struct
 from pathlib import Path
 from dataclasses import dataclass, field
@@ -22,6 +22,7 @@ class _Image:
         pe = struct.unpack_from("<I", data, 0x3C)[0]
         if data[:2] != b"MZ" or data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("not a Windows program")
+        self.machine = struct.unpack_from("<H", data, pe + 4)[0]
         sections = struct.unpack_from("<H", data, pe + 6)[0]
         optional_size = struct.unpack_from("<H", data, pe + 20)[0]
         optional = pe + 24
@@ -104,3 +105,8 @@ def read_version_info(path):
 def read_manifest(path):
     resource = _Image(Path(path).read_bytes()).resource(RT_MANIFEST)
     return resource.decode("utf-8") if resource is not None else None
+
+
+def read_machine(path):
+    """The processor a program is built for, as its PE header names it (0x14C i386, 0x8664 x64)."""
+    return _Image(Path(path).read_bytes()).machine

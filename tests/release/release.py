@@ -1,13 +1,15 @@
-"""What the Windows release in VELMORA_DIST is and holds, shared by its tests.
+"""What one edition of the Windows release in VELMORA_DIST is and holds, shared by its tests.
 
-    VELMORA_ROOT=. VELMORA_DIST=dist VELMORA_PROGRAM=build/app/velmora.exe \\
-    VELMORA_PROBE=build/window_probe.exe WINEPREFIX=... python3 -m unittest discover -s tests/release
+    VELMORA_ARCH=x86_64 VELMORA_ROOT=. VELMORA_DIST=dist VELMORA_PROGRAM=build/x86_64/app/velmora.exe \\
+    VELMORA_PROBE=build/x86_64/window_probe.exe VELMORA_WINE=/usr/lib/wine/wine64 WINEPREFIX=... \\
+    python3 -m unittest discover -s tests/release
 """
 import os
 import re
 import zipfile
 from pathlib import Path
 
+ARCH = os.environ["VELMORA_ARCH"]
 ROOT = Path(os.environ["VELMORA_ROOT"])
 DIST = Path(os.environ["VELMORA_DIST"])
 BUILT_PROGRAM = Path(os.environ["VELMORA_PROGRAM"])
@@ -18,6 +20,8 @@ PROGRAM = "velmora.exe"
 UNINSTALLER = "uninstall.exe"
 OWN_RECIPES = "Data/pelnor_myrecepies.rec"
 OWN_RECIPES_TABLE = "Моите рецепти"
+MEASURES = "Favour Advice/dpm.fad"
+MEASURES_TABLE = "dpm"
 SETTINGS = "velmora.ini"
 # What the program opens from its folder, besides the files it writes itself.
 PROGRAM_FILES = (
@@ -34,9 +38,18 @@ def version():
     return re.search(r'#define\s+VELMORA_VERSION_TEXT\s+"([^"]+)"', header).group(1)
 
 
+# The ending of each edition's file names, and the machine its programs are built for (PE header).
+EDITIONS = {"i686": ("", 0x014C), "x86_64": ("-x64", 0x8664)}
 VERSION = version()
-SETUP = DIST / f"velmora-xp-{VERSION}-setup.exe"
-PORTABLE = DIST / f"velmora-xp-{VERSION}-portable.zip"
+
+
+def release_files(arch):
+    """An edition's installer and portable zip."""
+    ending = EDITIONS[arch][0]
+    return DIST / f"velmora-xp-{VERSION}-setup{ending}.exe", DIST / f"velmora-xp-{VERSION}-portable{ending}.zip"
+
+
+SETUP, PORTABLE = release_files(ARCH)
 
 
 def portable_files():

@@ -8,8 +8,8 @@ from pathlib import Path
 
 import wine_session as session
 from pe_resources import read_version_info
-from release import (BUILT_PROGRAM, FOLDER, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM, SETTINGS, SETTINGS_TEXT, SETUP,
-                     UNINSTALLER, VERSION, shipped_files)
+from release import (BUILT_PROGRAM, FOLDER, MEASURES, MEASURES_TABLE, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM,
+                     SETTINGS, SETTINGS_TEXT, SETUP, UNINSTALLER, VERSION, shipped_files)
 from shell_link import read_shell_link
 
 
@@ -71,8 +71,12 @@ class InstalledProgramTest(unittest.TestCase):
         self.assertTrue((self.folder / SETTINGS).is_file(), "the program keeps its settings in its folder")
 
 
+# What belongs to the cook once installed: kept by reinstalls and by an uninstall not told otherwise.
+COOKS_FILES = (OWN_RECIPES, MEASURES)
+
+
 class OwnDataTest(unittest.TestCase):
-    """Reinstalls and uninstalls keep what the cook wrote: own recipes and settings."""
+    """Reinstalls and uninstalls keep what the cook wrote: own recipes, settings, the measures table."""
 
     def setUp(self):
         scratch = Path(tempfile.mkdtemp(prefix="velmora-own-"))
@@ -86,7 +90,11 @@ class OwnDataTest(unittest.TestCase):
             db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)',
                        ("Баница на баба", "яйца, сирене, кори", "Печете 40 минути."))
         db.close()
-        self.own_data = {path: path.read_bytes() for path in (self.folder / SETTINGS, self.own_recipes)}
+        with sqlite3.connect(self.folder / MEASURES) as db:
+            db.execute(f'DELETE FROM "{MEASURES_TABLE}" WHERE ID = (SELECT MIN(ID) FROM "{MEASURES_TABLE}")')
+        db.close()
+        self.own_data = {path: path.read_bytes()
+                         for path in (self.folder / SETTINGS, self.own_recipes, self.folder / MEASURES)}
 
     def uninstall_if_installed(self):
         if (self.folder / UNINSTALLER).exists():
@@ -104,7 +112,7 @@ class OwnDataTest(unittest.TestCase):
         # Run again without a folder, the installer offers the one of the existing install.
         session.install(SETUP)
         for name, contents in shipped_files().items():
-            if name != OWN_RECIPES:
+            if name not in COOKS_FILES:
                 with self.subTest(name):
                     self.assertEqual((self.folder / name).read_bytes(), contents)
         self.assert_own_data_kept()
@@ -112,7 +120,7 @@ class OwnDataTest(unittest.TestCase):
     def test_silent_uninstall_removes_program_and_shortcuts_and_keeps_own_data(self):
         session.uninstall(self.folder)
         for name in list(shipped_files()) + [UNINSTALLER]:
-            if name != OWN_RECIPES:
+            if name not in COOKS_FILES:
                 with self.subTest(name):
                     self.assertFalse((self.folder / name).exists())
         self.assertFalse(session.start_menu_shortcut().exists())

@@ -2,9 +2,9 @@
 import unittest
 import zipfile
 
-from pe_resources import read_manifest, read_version_info
-from release import (BUILT_PROGRAM, FOLDER, NOTE, OWN_RECIPES, PORTABLE, PROGRAM, PROGRAM_FILES, SETTINGS, SETUP,
-                     VERSION, portable_files, shipped_files)
+from pe_resources import read_machine, read_manifest, read_version_info
+from release import (ARCH, BUILT_PROGRAM, EDITIONS, FOLDER, NOTE, OWN_RECIPES, PORTABLE, PROGRAM, PROGRAM_FILES,
+                     SETTINGS, SETUP, VERSION, portable_files, shipped_files)
 
 
 class ReleaseFilesTest(unittest.TestCase):
@@ -28,6 +28,12 @@ class ReleaseFilesTest(unittest.TestCase):
         self.assertEqual(program.file_version, (int(major), *map(int, minor), 0)[:4])
         with zipfile.ZipFile(PORTABLE) as archive:
             self.assertEqual(archive.comment.decode("utf-8"), f"{FOLDER} {VERSION}")
+
+    def test_program_and_installer_are_built_for_the_edition_s_processor(self):
+        machine = EDITIONS[ARCH][1]
+        for who, path in (("program", BUILT_PROGRAM), ("installer", SETUP)):
+            with self.subTest(who):
+                self.assertEqual(read_machine(path), machine)
 
     def test_installer_asks_for_no_administrator_rights(self):
         self.assertRegex(read_manifest(SETUP), r'<requestedExecutionLevel\s+level="asInvoker"')

@@ -1,7 +1,7 @@
 """Drives the release under Wine as a Windows user would, and looks at the result from outside.
 
-Uses the Wine prefix in WINEPREFIX (the test prefix of scripts/test.sh) and the window probe in
-VELMORA_PROBE. Everything waited for has a generous deadline, only so that a hang ends the test.
+Uses the Wine prefix in WINEPREFIX (the test prefix of scripts/test.sh), the Wine loader of the
+edition under test in VELMORA_WINE and the window probe in VELMORA_PROBE. Everything waited for has a generous deadline, only so that a hang ends the test.
 """
 import contextlib
 import os
@@ -13,6 +13,7 @@ from pathlib import Path
 
 PREFIX = Path(os.environ["WINEPREFIX"])
 PROBE = os.environ["VELMORA_PROBE"]
+WINE = os.environ.get("VELMORA_WINE", "wine")
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora XP"
 MAIN_WINDOW_CLASS = "TForm1"
 DEADLINE = 90  # seconds
@@ -23,7 +24,7 @@ ENV = dict(os.environ, WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "") +
 
 def wine(*args, cwd=None):
     """Runs a Windows program to its end; its output is returned as text."""
-    result = subprocess.run(["wine", *args], cwd=cwd, env=ENV, stdin=subprocess.DEVNULL,
+    result = subprocess.run([WINE, *args], cwd=cwd, env=ENV, stdin=subprocess.DEVNULL,
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=DEADLINE)
     if result.returncode != 0:
         raise RuntimeError(f"wine {' '.join(map(str, args))} ended with {result.returncode}")
@@ -32,7 +33,7 @@ def wine(*args, cwd=None):
 
 def start_server():
     """A wineserver started by a test would keep the test runner's pipes open: start it quietly."""
-    subprocess.run(["wine", "cmd", "/c", "exit", "0"], env=ENV, stdin=subprocess.DEVNULL,
+    subprocess.run([WINE, "cmd", "/c", "exit", "0"], env=ENV, stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=DEADLINE, check=True)
 
 
@@ -117,16 +118,16 @@ def uninstall_entry():
 def running_program(program, working_folder, desktop):
     """Starts the program in a virtual desktop of its own, as a shortcut starts it, and waits for
     its main window; on leaving, closes that window and waits for the program to end."""
-    process = subprocess.Popen(["wine", "explorer", f"/desktop={desktop},800x600", program], cwd=working_folder,
+    process = subprocess.Popen([WINE, "explorer", f"/desktop={desktop},800x600", program], cwd=working_folder,
                                env=ENV, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
-        shown = subprocess.run(["wine", PROBE, desktop, "wait", MAIN_WINDOW_CLASS, str(DEADLINE)], env=ENV,
+        shown = subprocess.run([WINE, PROBE, desktop, "wait", MAIN_WINDOW_CLASS, str(DEADLINE)], env=ENV,
                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                timeout=DEADLINE + 30).returncode == 0
         yield shown
         if shown:
-            subprocess.run(["wine", PROBE, desktop, "close", MAIN_WINDOW_CLASS, "10"], env=ENV,
+            subprocess.run([WINE, PROBE, desktop, "close", MAIN_WINDOW_CLASS, "10"], env=ENV,
                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                            timeout=DEADLINE)
             process.wait(timeout=DEADLINE)
