@@ -24,6 +24,12 @@ fetch_source() {  # package -> prints the unpacked source folder
   echo "$dir"
 }
 
+# The options SQLite is compiled with; a library built with other ones is built again.
+sqlite_options=(-DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0
+  -DSQLITE_DQS=0 -DSQLITE_MAX_MMAP_SIZE=268435456 -DSQLITE_ENABLE_FTS5)
+if [ "$(cat "$prefix/lib/libsqlite3.options" 2>/dev/null)" != "${sqlite_options[*]}" ]; then
+  rm -f "$prefix/lib/libsqlite3.a"
+fi
 if [ ! -f "$prefix/lib/libsqlite3.a" ]; then
   src=$(fetch_source sqlite3)
   work=$deps/sqlite-native
@@ -32,11 +38,11 @@ if [ ! -f "$prefix/lib/libsqlite3.a" ]; then
     rm -rf "$work" && mkdir -p "$work"
     (cd "$work" && "$src/configure" --disable-tcl && make -s sqlite3.c)
   fi
-  "$arch-w64-mingw32-gcc-posix" -O2 -c "$work/sqlite3.c" -o "$work/sqlite3-$arch.o" \
-    -DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0 \
-    -DSQLITE_DQS=0 -DSQLITE_MAX_MMAP_SIZE=268435456
+  "$arch-w64-mingw32-gcc-posix" -O2 -c "$work/sqlite3.c" -o "$work/sqlite3-$arch.o" "${sqlite_options[@]}"
+  rm -f "$prefix/lib/libsqlite3.a"
   "$arch-w64-mingw32-ar" rcs "$prefix/lib/libsqlite3.a" "$work/sqlite3-$arch.o"
   cp "$work/sqlite3.h" "$prefix/include/"
+  echo "${sqlite_options[*]}" >"$prefix/lib/libsqlite3.options"
 fi
 
 if [ ! -f "$prefix/lib/libjpeg.a" ]; then
