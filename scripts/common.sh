@@ -64,8 +64,8 @@ probe_32bit() {
     say "this machine runs 32-bit programs: both editions can run here"
   else
     runs_32bit=no
-    why_not_32bit="its kernel runs no 32-bit programs (a 32-bit test program failed: ${output##*: })"
-    say "this machine cannot run the 32-bit edition: $why_not_32bit"
+    why_not_32bit="this machine's kernel runs no 32-bit programs (a 32-bit test program failed: ${output##*: })"
+    say "the 32-bit edition cannot run here: $why_not_32bit"
   fi
 }
 
