@@ -59,7 +59,8 @@ probe_32bit() {
   printf '\061\333\270\1\0\0\0\315\200' >>"$probe"
   chmod +x "$probe"
   probe=${1:-${VELMORA_32BIT_PROBE:-$probe}}
-  if output=$("$probe" 2>&1); then
+  # Run by a shell of its own in the C locale, so the kernel's reason reads the same everywhere.
+  if output=$(LC_ALL=C bash -c '"$0"' "$probe" 2>&1); then
     runs_32bit=yes
     say "this machine runs 32-bit programs: both editions can run here"
   else

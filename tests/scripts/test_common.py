@@ -78,9 +78,8 @@ class ThirtyTwoBitProbeTest(unittest.TestCase):
             ''')
         self.assertEqual(result.returncode, 0, result.stderr)
         lines = result.stdout.splitlines()
-        # The kernel's reason comes in the locale's language ("Exec format error" in English).
-        self.assertRegex(lines[0], r"^check: the 32-bit edition cannot run here: this machine's kernel runs no "
-                                   r"32-bit programs \(a 32-bit test program failed: .+\)$")
+        self.assertEqual(lines[0], "check: the 32-bit edition cannot run here: this machine's kernel runs no "
+                                   "32-bit programs (a 32-bit test program failed: Exec format error)")
         self.assertEqual(lines[1:], ["i686 does not run", "x86_64 runs"])
 
     def test_the_real_probe_agrees_with_the_kernel(self):
