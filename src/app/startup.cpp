@@ -33,12 +33,17 @@ LastingWindows::~LastingWindows()
 
 void CreateLastingWindows(LastingWindows& windows)
 {
+    // The main window's commands show the other windows: they wait until the last one exists. A
+    // start that fails keeps them waiting while its error is shown, up to the end of the program.
+    auto& app = ui::Application::Current();
+    app.SetStarting(true);
     Form1 = (windows.form1 = std::make_unique<TForm1>(app::SettingsFile::ForExecutable())).get();
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
     Form4 = (windows.form4 = std::make_unique<TForm4>()).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
     Form3 = (windows.form3 = std::make_unique<TForm3>()).get();
     Form5 = (windows.form5 = std::make_unique<TForm5>()).get();
+    app.SetStarting(false);
 }
 
 std::unique_ptr<TForm6> ShowSplash(ui::Application& app)

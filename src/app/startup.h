@@ -16,7 +16,8 @@ struct LastingWindows {
     ~LastingWindows();
 };
 
-// Creates the windows in the program's order and sets the program-wide references.
+// Creates the windows in the program's order and sets the program-wide references; no command runs
+// until the last one exists.
 void CreateLastingWindows(LastingWindows& windows);
 class TForm6;
 // Shows the splash and processes messages until its timer has fired once.

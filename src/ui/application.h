@@ -56,6 +56,11 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
+    // While the program creates its windows no command runs: a command that arrives then (posted, or
+    // chosen from a menu while a start-up box is up) could reach a window not made yet.
+    void SetStarting(bool starting) { starting_ = starting; }
+    bool Starting() const { return starting_; }
+
     void Minimize();
     void Restore();
     std::function<void()> onMinimize;
@@ -84,6 +89,7 @@ private:
     std::vector<HWND> dialogWindows_;
     std::vector<HWND> hiddenForms_;  // hidden by Minimize, shown again by Restore
     bool terminated_ = false;
+    bool starting_ = false;
 };
 
 // Runs the handler of a window message. Errors must not unwind through the system's frames: the

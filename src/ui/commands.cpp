@@ -1,6 +1,7 @@
 // The command set.
 #include "ui/commands.h"
 
+#include "ui/application.h"
 #include "ui/error.h"
 
 namespace ui {
@@ -8,6 +9,12 @@ namespace ui {
 Command& CommandSet::Add(Command command)
 {
     command.id = kFirstId + static_cast<UINT>(commands_.size());
+    if (command.onExecute) {
+        command.onExecute = [handler = std::move(command.onExecute)] {
+            if (!Application::Current().Starting())
+                handler();
+        };
+    }
     commands_.push_back(std::make_unique<Command>(std::move(command)));
     return *commands_.back();
 }

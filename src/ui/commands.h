@@ -22,6 +22,12 @@ struct Command {
 
 class CommandSet {
 public:
+    CommandSet() = default;
+    CommandSet(const CommandSet&) = delete;
+    CommandSet& operator=(const CommandSet&) = delete;
+
+    // The command's handler runs only while the application is not starting (Application::Starting),
+    // by whatever way the command is reached: a menu, a popup menu or a posted WM_COMMAND.
     Command& Add(Command command);
     Command* Find(UINT id) const;
     Command& Get(std::wstring_view name) const;

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,80 @@ TEST_F(StartupTest, RunWithoutTheCatalogueShowsOneErrorNamingTheFileAndReturns1)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(Narrow(dialogs.messages[0].caption), "Application Error");
     EXPECT_NE(dialogs.messages[0].text.find(L"pelnor_recepies.rec"), std::wstring::npos) << Narrow(dialogs.messages[0].text);
+}
+
+// While a start-up box is up, its loop hands on what reaches the main window: the user's menu
+// choices and commands other programs post. At the first box every command of the main window is
+// posted, the exit command last.
+class StartupCommandTest : public StartupTest {
+protected:
+    StartupCommandTest()
+    {
+        dialogs.whileShown = [this](const test_support::ShownMessage&) {
+            TForm1* main = MainWindow();
+            if (!main || postedTo)
+                return;
+            postedTo = main;
+            const UINT exit = main->ActionManager1.Get(L"Izhod").id;
+            for (const auto& command : main->ActionManager1.All()) {
+                if (command->id != exit)
+                    PostMessageW(main->Handle(), WM_COMMAND, MAKEWPARAM(command->id, 0), 0);
+            }
+            PostMessageW(main->Handle(), WM_COMMAND, MAKEWPARAM(exit, 0), 0);
+            app.ProcessMessages();
+        };
+    }
+    // The main window as soon as it is being made: before the program-wide reference points at it,
+    // and while the splash is still the application's first form.
+    TForm1* MainWindow() const
+    {
+        for (ui::Form* form : app.Forms()) {
+            if (auto* main = dynamic_cast<TForm1*>(form))
+                return main;
+        }
+        return nullptr;
+    }
+    bool AnyFormVisible() const
+    {
+        return std::ranges::any_of(app.Forms(), [](const ui::Form* form) { return form->Visible(); });
+    }
+
+    const TForm1* postedTo = nullptr;
+};
+
+TEST_F(StartupCommandTest, CommandsPostedWhileTheStartUpErrorIsShownDoNothing)
+{
+    // The practical-advice window cannot open its databases: start-up ends after three windows.
+    test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко", L"Разбърква се."}}}});
+    test_support::WriteMyRecipes({});
+
+    EXPECT_EQ(RunProgram(app, SW_SHOWNORMAL), 1);
+    EXPECT_NE(postedTo, nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << Narrow(dialogs.messages.back().text);
+    EXPECT_EQ(Narrow(dialogs.messages[0].caption), "Application Error");
+    EXPECT_FALSE(app.Terminated());
+}
+
+TEST_F(StartupCommandTest, CommandsPostedWhileAWindowsCreationErrorIsShownDoNothingAndRunOnceAllWindowsExist)
+{
+    // The main window's design table is missing: its creation handler reports it, start-up goes on.
+    test_support::WriteCatalogue({{.name = L"Закуски", .rows = {{L"Мекици", L"брашно", L"Пържат се."}}}});
+    test_support::WriteAdviceDatabases({});
+    test_support::WriteMyRecipes({});
+    LastingWindows windows;
+    CreateLastingWindows(windows);
+
+    ASSERT_NE(postedTo, nullptr);
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find(L"Супи"), std::wstring::npos) << Narrow(Errors()[0]);
+    EXPECT_EQ(dialogs.messages.size(), 1u) << Narrow(dialogs.messages.back().text);
+    EXPECT_FALSE(AnyFormVisible());
+    EXPECT_EQ(Form1->ListBox1.Count(), 0);
+    EXPECT_FALSE(app.Terminated());
+
+    dialogs.whileShown = nullptr;
+    SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(Form1->ActionManager1.Get(L"Zakuski").id, 0), 0);
+    EXPECT_EQ(Form1->ListBox1.Count(), 1);
 }
 
 }

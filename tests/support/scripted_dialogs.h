@@ -3,6 +3,7 @@
 #include "ui/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
 
     std::vector<ShownMessage> messages;
     std::deque<int> messageAnswers;  // IDOK when empty; both kinds of box take their answers from here
+    // Runs while a box is up, as the user and other programs act while the box's own loop runs.
+    std::function<void(const ShownMessage&)> whileShown;
 
     struct ColorRequest {
         COLORREF initial;

@@ -89,6 +89,22 @@ TEST_F(PopupMenuTest, ClickRunsAnItemByItsIdAndRefusesOthers)
     EXPECT_EQ(ran, (Lines{"Инфо", "Readme"}));
 }
 
+TEST_F(PopupMenuTest, ACommandChosenWhileTheProgramStartsDoesNotRunButOtherItemsDo)
+{
+    ui::PopupMenu menu({.items = items});
+    menus.choices = {L"Readme", L"Инфо"};
+    app.SetStarting(true);
+    menu.Popup(app.Handle(), {40, 50});
+    menu.Popup(app.Handle(), {40, 50});
+    EXPECT_TRUE(commands.Execute(commands.Get(L"Readme").id));
+    EXPECT_EQ(ran, (Lines{"Инфо"}));
+
+    app.SetStarting(false);
+    menus.choices = {L"Readme"};
+    menu.Popup(app.Handle(), {40, 50});
+    EXPECT_EQ(ran, (Lines{"Инфо", "Readme"}));
+}
+
 TEST_F(PopupMenuTest, TheDefaultItemIsTheFirstTopLevelOneMarked)
 {
     struct Case {
