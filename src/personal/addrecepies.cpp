@@ -120,11 +120,10 @@ void TForm4::Image3Click()
     ADOTable1.Open();
     ADOTable1.SetTableName(personal::TableName());
     const personal::UserDetails details{.Name = Edit1.Text(), .Products = Memo1.Text(), .Burn = Memo2.Text()};
-    // Rows another program deleted are dropped first, so the name check reads only rows that exist.
-    ADOTable1.Refresh();
-    if (personal::NameTaken(ADOTable1, Edit1.Text()))
+    // The boxes come after the add's transaction: no other copy of the program waits on the file
+    // while one is up.
+    if (!personal::AddRecipe(ADOConnection1, ADOTable1, details))
         return personal::Tell(personal::kNameTaken);
-    personal::Append(ADOTable1, details);
     personal::Tell(personal::kAdded);
     ADOTable1.First();
     ListBox1.Clear();

@@ -2,6 +2,7 @@
 #include "personal/recipe_store.h"
 
 #include "catalogue/category_fill.h"
+#include "data/transaction.h"
 #include "personal/texts.h"
 #include "string_ids.h"
 #include "ui/error.h"
@@ -44,6 +45,28 @@ void Append(data::Table& table, const UserDetails& recipe)
     table.SetFieldText(ProductsField(), recipe.Products);
     table.SetFieldText(BurnField(), recipe.Burn);
     table.Post();
+}
+
+bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetails& recipe)
+{
+    data::WriteTransaction transaction(connection);
+    table.Refresh();
+    if (NameTaken(table, recipe.Name))
+        return false;
+    try {
+        Append(table, recipe);
+        transaction.Commit();
+    } catch (...) {
+        transaction.Rollback();
+        // The table took the row as stored; read again, it no longer lists a row the file lacks.
+        // Should that read fail too, the add's own error is still the one to tell.
+        try {
+            table.Refresh();
+        } catch (...) {
+        }
+        throw;
+    }
+    return true;
 }
 
 void DeleteAt(data::Table& table, int index, const std::wstring& listedName)

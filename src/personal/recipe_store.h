@@ -30,6 +30,11 @@ bool NameTaken(data::Table& table, const std::wstring& name);
 // Stores the recipe as one committed row. A name longer than the table holds is refused with an
 // error before anything is written.
 void Append(data::Table& table, const UserDetails& recipe);
+// The add: the name check and, when the name is free, the append, as one write transaction that
+// holds the file's write lock from before the check, so that two copies of the program adding
+// one name at the same moment store it once. The table is read again under the lock first. False
+// when the name is taken: nothing is written then.
+bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetails& recipe);
 // Deletes the row of list entry `index`. The table is read again first, so rows deleted through
 // another connection no longer count; when the row at that place does not carry the listed name,
 // or the file no longer has it, the delete is refused with an error and nothing is removed.

@@ -32,15 +32,10 @@ std::filesystem::path DriverPath()
 struct HandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
-using ProcessHandle = std::unique_ptr<void, HandleCloser>;
+using KernelHandle = std::unique_ptr<void, HandleCloser>;
 
-ProcessHandle StartDriver(const std::filesystem::path& folder, const std::wstring& log, const std::wstring& writer,
-                          unsigned seed, int operations = -1)
+KernelHandle Start(std::wstring command)
 {
-    std::wstring command = L"\"" + DriverPath().wstring() + L"\" \"" + folder.wstring() + L"\" \"" + log + L"\" " + writer +
-                           L" " + std::to_wstring(seed);
-    if (operations >= 0)
-        command += L" " + std::to_wstring(operations);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -48,7 +43,47 @@ ProcessHandle StartDriver(const std::filesystem::path& folder, const std::wstrin
                         &process))
         return nullptr;
     CloseHandle(process.hThread);
-    return ProcessHandle(process.hProcess);
+    return KernelHandle(process.hProcess);
+}
+
+KernelHandle StartDriver(const std::filesystem::path& folder, const std::wstring& log, const std::wstring& writer,
+                          unsigned seed, int operations = -1)
+{
+    std::wstring command = L"\"" + DriverPath().wstring() + L"\" \"" + folder.wstring() + L"\" \"" + log + L"\" " + writer +
+                           L" " + std::to_wstring(seed);
+    if (operations >= 0)
+        command += L" " + std::to_wstring(operations);
+    return Start(std::move(command));
+}
+
+KernelHandle StartRacer(const std::filesystem::path& folder, const std::wstring& log, const std::wstring& event, int names)
+{
+    return Start(L"\"" + DriverPath().wstring() + L"\" race \"" + folder.wstring() + L"\" \"" + log + L"\" " + event + L" " +
+                 std::to_wstring(names));
+}
+
+// The lines of a racer's log: each name it added or found taken, and its errors.
+struct RaceLog {
+    std::multiset<std::wstring> added;
+    std::set<std::wstring> taken;
+    std::vector<std::wstring> errors;
+};
+
+RaceLog ReadRaceLog(const std::wstring& path)
+{
+    std::ifstream log(std::filesystem::path(path), std::ios::binary);
+    const std::string all{std::istreambuf_iterator<char>(log), {}};
+    RaceLog read;
+    for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::wstring text = ui::Widen(std::string_view(all).substr(start, end - start));
+        if (text.starts_with(L"added "))
+            read.added.insert(text.substr(6));
+        else if (text.starts_with(L"taken "))
+            read.taken.insert(text.substr(6));
+        else
+            read.errors.push_back(text);
+    }
+    return read;
 }
 
 std::wstring IntegrityCheck(const std::wstring& file)
@@ -127,7 +162,7 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturne
     std::mt19937 random(kSeed);
     Returned returned;
     for (int kill = 1; kill <= 20; ++kill) {
-        const ProcessHandle driver = StartDriver(folder.Path(), LogPath(L"kills.log"), L"Рецепта", random());
+        const KernelHandle driver = StartDriver(folder.Path(), LogPath(L"kills.log"), L"Рецепта", random());
         ASSERT_TRUE(driver) << "the driver did not start";
         Sleep(100 + random() % 500);
         TerminateProcess(driver.get(), 1);
@@ -145,8 +180,8 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturne
 
 TEST_F(DurabilityTest, TwoProgramsWritingOneFileAtOnceNeverCorruptIt)
 {
-    const ProcessHandle first = StartDriver(folder.Path(), LogPath(L"first.log"), L"Първа", 1, 60);
-    const ProcessHandle second = StartDriver(folder.Path(), LogPath(L"second.log"), L"Втора", 2, 60);
+    const KernelHandle first = StartDriver(folder.Path(), LogPath(L"first.log"), L"Първа", 1, 60);
+    const KernelHandle second = StartDriver(folder.Path(), LogPath(L"second.log"), L"Втора", 2, 60);
     ASSERT_TRUE(first && second);
     HANDLE both[] = {first.get(), second.get()};
     WaitForMultipleObjects(2, both, TRUE, INFINITE);
@@ -167,6 +202,49 @@ TEST_F(DurabilityTest, TwoProgramsWritingOneFileAtOnceNeverCorruptIt)
     CheckFile(returned, "after two writers");
     EXPECT_GT(returned.adds, 0) << (returned.errors.empty() ? "" : ui::Narrow(returned.errors.front()));
     EXPECT_GT(fromSecond.adds, 0) << (fromSecond.errors.empty() ? "" : ui::Narrow(fromSecond.errors.front()));
+}
+
+TEST_F(DurabilityTest, TwoProgramsAddingTheSameNamesAtTheSameMomentStoreEachNameOnce)
+{
+    constexpr int kRounds = 4;
+    constexpr int kNames = 30;
+    for (int round = 1; round <= kRounds; ++round) {
+        const std::string when = "round " + std::to_string(round);
+        test_support::WriteMyRecipes({});
+        const std::wstring event = L"velmora-race-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(round);
+        const KernelHandle start(CreateEventW(nullptr, TRUE, FALSE, event.c_str()));
+        const KernelHandle ready(CreateSemaphoreW(nullptr, 0, 2, (event + L"-ready").c_str()));
+        ASSERT_TRUE(start && ready);
+        const std::wstring firstLog = LogPath((L"race-first-" + std::to_wstring(round) + L".log").c_str());
+        const std::wstring secondLog = LogPath((L"race-second-" + std::to_wstring(round) + L".log").c_str());
+        const KernelHandle first = StartRacer(folder.Path(), firstLog, event, kNames);
+        const KernelHandle second = StartRacer(folder.Path(), secondLog, event, kNames);
+        ASSERT_TRUE(first && second) << when;
+        // Both have the file open before either adds anything.
+        for (int racer = 0; racer < 2; ++racer)
+            WaitForSingleObject(ready.get(), INFINITE);
+        SetEvent(start.get());
+        HANDLE both[] = {first.get(), second.get()};
+        WaitForMultipleObjects(2, both, TRUE, INFINITE);
+
+        const RaceLog one = ReadRaceLog(firstLog);
+        const RaceLog other = ReadRaceLog(secondLog);
+        ASSERT_TRUE(one.errors.empty()) << when << ": " << ui::Narrow(one.errors.front());
+        ASSERT_TRUE(other.errors.empty()) << when << ": " << ui::Narrow(other.errors.front());
+        std::multiset<std::wstring> stored;
+        for (const auto& row : test_support::StoredRecipes())
+            stored.insert(row.name);
+        for (int number = 1; number <= kNames; ++number) {
+            const std::wstring name = L"Обща " + std::to_wstring(number);
+            EXPECT_EQ(stored.count(name), 1u) << when << ": " << ui::Narrow(name);
+            // One of the two added it; the other was told the name is taken.
+            EXPECT_EQ(one.added.count(name) + other.added.count(name), 1u) << when << ": " << ui::Narrow(name);
+            EXPECT_EQ(one.taken.count(name) + other.taken.count(name), 1u) << when << ": " << ui::Narrow(name);
+        }
+        EXPECT_EQ(stored.size(), static_cast<std::size_t>(kNames)) << when;
+        if (HasFailure())
+            return;
+    }
 }
 
 }  // namespace

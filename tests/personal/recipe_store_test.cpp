@@ -86,6 +86,26 @@ TEST_F(RecipeStoreTest, AppendStoresTheTextsAsTypedAndListsTheRowAtTheEnd)
     EXPECT_TRUE(table.Eof());
 }
 
+TEST_F(RecipeStoreTest, TheAddChecksTheNameAgainstTheFileAsItIsAndStoresOnlyAFreeOne)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    // Another program adds a recipe after this table was read.
+    test_support::RunSql(test_support::kMyRecipesFile,
+                         "INSERT INTO \"Моите рецепти\" (Name, Products, Burn) VALUES ('Кекс', 'брашно', 'Пече се.')");
+
+    EXPECT_FALSE(personal::AddRecipe(connection, table, {.Name = L"Кекс", .Products = L"а", .Burn = L"б"}));
+    EXPECT_TRUE(personal::AddRecipe(connection, table, {.Name = L"кекс", .Products = L"а", .Burn = L"б"}));
+    std::vector<MyRecipe> expected = kThree;
+    expected.push_back({L"Кекс", L"брашно", L"Пече се."});
+    expected.push_back({L"кекс", L"а", L"б"});
+    EXPECT_EQ(StoredRecipes(), expected);
+    personal::ListNames(table, list);
+    EXPECT_EQ(Entries(list), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака", L"Кекс", L"кекс"}));
+}
+
 TEST_F(RecipeStoreTest, ANameOver50CharactersIsRefusedAndNothingIsStored)
 {
     test_support::WriteMyRecipes(kThree);

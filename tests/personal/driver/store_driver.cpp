@@ -2,10 +2,17 @@
 // its count, writing a line to the log after each operation has returned.
 //
 //     store_driver FOLDER LOG WRITER SEED [OPERATIONS]
+//     store_driver race FOLDER LOG EVENT COUNT
 //
 // FOLDER holds Data\pelnor_myrecepies.rec; WRITER names the recipes it adds, so two drivers on one
 // file never add the same name. Log lines: "added NAME", "deleting NAME" before a delete,
 // "deleted NAME" after it, "error TEXT".
+//
+// In a race, the driver opens the file, releases the named semaphore "EVENT-ready", waits for the
+// named event EVENT and then adds the recipes
+// "Обща 1" to "Обща COUNT" as the add-recipe window does, name check included; drivers started
+// together add the same names at the same moments. Log lines: "added NAME", "taken NAME",
+// "error TEXT".
 #include "data/connection.h"
 #include "data/durability.h"
 #include "data/table.h"
@@ -19,7 +26,9 @@
 #include <cstdlib>
 #include <exception>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -73,10 +82,50 @@ void Run(Log& log, const std::wstring& writer, std::mt19937& random, long operat
     }
 }
 
+void Race(Log& log, const std::wstring& event, long count)
+{
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::RequireDurableWrites(connection);
+    data::Table table(connection);
+    table.SetTableName(personal::TableName());
+    table.Open();
+    const HANDLE start = OpenEventW(SYNCHRONIZE, FALSE, event.c_str());
+    const HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, (event + L"-ready").c_str());
+    if (!start || !ready)
+        throw std::runtime_error("no start event");
+    ReleaseSemaphore(ready, 1, nullptr);
+    CloseHandle(ready);
+    WaitForSingleObject(start, INFINITE);
+    CloseHandle(start);
+    for (long round = 1; round <= count; ++round) {
+        const std::wstring name = L"Обща " + std::to_wstring(round);
+        try {
+            const bool added = personal::AddRecipe(connection, table,
+                                                   {.Name = name,
+                                                    .Products = test_support::ProductsOf(name),
+                                                    .Burn = test_support::MethodOf(name)});
+            log.Line((added ? L"added " : L"taken ") + name);
+        } catch (const std::exception& e) {
+            log.Line(L"error " + ui::Widen(e.what()));
+        }
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 6 && std::wstring_view(argv[1]) == L"race") {
+        SetCurrentDirectoryW(argv[2]);
+        Log log(argv[3]);
+        try {
+            Race(log, argv[4], std::wcstol(argv[5], nullptr, 10));
+        } catch (const std::exception& e) {
+            log.Line(L"error " + ui::Widen(e.what()));
+            return 1;
+        }
+        return 0;
+    }
     if (argc < 5)
         return 2;
     SetCurrentDirectoryW(argv[1]);
