@@ -35,11 +35,19 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
                   .pictures = &ImageList1}),
       Image2({.parent = Handle(), .bounds = {0, 0, kClientWidth, kClientHeight}, .picture = ui::JpegResource(IDR_ADD_RECIPE_BACKGROUND)}),
       Label1({.parent = Image2.Handle(), .bounds = {152, 8}, .text = std::wstring(personal::kNameLabel)}),
-      Edit1({.parent = Image2.Handle(), .bounds = {152, 24, 297, 19}}),
+      Edit1({.parent = Image2.Handle(), .bounds = {152, 24, 297, 19}, .maxLength = personal::kNameFieldUnits}),
       Label2({.parent = Image2.Handle(), .bounds = {152, 48}, .text = std::wstring(personal::kProductsLabel)}),
-      Memo1({.parent = Image2.Handle(), .bounds = {152, 64, 297, 81}, .readOnly = false, .verticalScrollBar = true}),
+      Memo1({.parent = Image2.Handle(),
+             .bounds = {152, 64, 297, 81},
+             .readOnly = false,
+             .verticalScrollBar = true,
+             .maxLength = personal::kMaxTextLength}),
       Label3({.parent = Image2.Handle(), .bounds = {152, 152}, .text = std::wstring(personal::kMethodLabel)}),
-      Memo2({.parent = Image2.Handle(), .bounds = {152, 168, 297, 177}, .readOnly = false, .verticalScrollBar = true}),
+      Memo2({.parent = Image2.Handle(),
+             .bounds = {152, 168, 297, 177},
+             .readOnly = false,
+             .verticalScrollBar = true,
+             .maxLength = personal::kMaxTextLength}),
       Panel1({.parent = Image2.Handle(), .bounds = {16, 24, 113, 249}, .color = ui::kLight3D, .singleBorder = true}),
       Image1({.parent = Panel1.Handle(), .bounds = {8, 8, 97, 233}, .picture = ui::BitmapResource(IDB_ADD_RECIPE_PICTURE)}),
       Image3({.parent = Image2.Handle(),
@@ -63,6 +71,10 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
     Hints.Add(Image3.Handle(), std::wstring(personal::kAddHint));
     Hints.Add(ListBox1.Handle(), std::wstring(personal::kListHint));
     Image3.onClick = [this] { Image3Click(); };
+    // What did not fit is not in the field and will not be stored: the user hears of it at once.
+    Edit1.onMaxText = [this] { personal::Inform(Handle(), personal::kNameFull); };
+    Memo1.onMaxText = [this] { personal::Inform(Handle(), personal::kProductsFull); };
+    Memo2.onMaxText = [this] { personal::Inform(Handle(), personal::kMethodFull); };
     ListBox1.SetPopupMenu(&PopupMenu1);
     // The component's stored design, written in property order while the window is created.
     CurrentLanguages1.SetLayoutID("0409");

@@ -17,6 +17,11 @@ inline constexpr std::wstring_view kMyRecipesConnection =
 
 // The longest name the table holds.
 inline constexpr std::size_t kMaxNameLength = 50;
+// The name field takes UTF-16 units: 50 characters outside the Basic Multilingual Plane take 100.
+inline constexpr int kNameFieldUnits = 2 * kMaxNameLength;
+// The most the ingredient and method fields take: the store holds far more, and the read-only views
+// stay responsive with texts this long.
+inline constexpr int kMaxTextLength = 100000;
 
 inline constexpr std::wstring_view kInformationCaption = L"Information";
 inline constexpr std::wstring_view kDeleteQuestion = L"Сигурни ли сте, че искате да изтриете текущата рецепта?";
@@ -31,9 +36,16 @@ inline constexpr std::wstring_view kNameLabel = L"Име на рецептата
 inline constexpr std::wstring_view kProductsLabel = L"Продукти:";
 inline constexpr std::wstring_view kMethodLabel = L"Начин на приготвяне:";
 inline constexpr std::wstring_view kListLabel = L"Лист на добавените рецепти";
-inline constexpr std::wstring_view kNameHint = L"Въведи име на рецептата";
-inline constexpr std::wstring_view kProductsHint = L"Въведи продуктите";
-inline constexpr std::wstring_view kMethodHint = L"Въведи начина на приготвяне";
+inline constexpr std::wstring_view kNameHint = L"Въведи име на рецептата (до 50 знака)";
+inline constexpr std::wstring_view kProductsHint = L"Въведи продуктите (до 100 000 знака)";
+inline constexpr std::wstring_view kMethodHint = L"Въведи начина на приготвяне (до 100 000 знака)";
+// Typing or a paste ran into a field's limit.
+inline constexpr std::wstring_view kNameFull =
+    L"Името на рецептата може да има най-много 50 знака. Полето е пълно: въведеното след това не е вмъкнато.";
+inline constexpr std::wstring_view kProductsFull =
+    L"Продуктите могат да имат най-много 100 000 знака. Полето е пълно: текстът след тази граница не е вмъкнат.";
+inline constexpr std::wstring_view kMethodFull =
+    L"Начинът на приготвяне може да има най-много 100 000 знака. Полето е пълно: текстът след тази граница не е вмъкнат.";
 inline constexpr std::wstring_view kAddHint = L"Добави рецептата";
 inline constexpr std::wstring_view kListHint = L"Лист на добавените рецепти";
 inline constexpr std::wstring_view kChangeLanguage = L"Моля, променете езика на български!";

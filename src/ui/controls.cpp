@@ -91,6 +91,14 @@ TextView::TextView(const Args& args)
             .bounds = args.bounds,
             .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | common,
             .exStyle = BorderExStyle(args.flat)});
+    if (args.maxLength > 0)
+        Send(EM_SETLIMITTEXT, args.maxLength);
+}
+
+void TextView::OnCommandNotification(WORD code)
+{
+    if (code == EN_MAXTEXT && onMaxText)
+        onMaxText();
 }
 
 void TextView::SetContent(const std::wstring& text)
@@ -118,6 +126,12 @@ Edit::Edit(const Args& args)
             .exStyle = BorderExStyle(args.flat)});
     if (args.maxLength > 0)
         Send(EM_SETLIMITTEXT, args.maxLength);
+}
+
+void Edit::OnCommandNotification(WORD code)
+{
+    if (code == EN_MAXTEXT && onMaxText)
+        onMaxText();
 }
 
 Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clickable)

@@ -46,10 +46,15 @@ public:
         bool readOnly = true;
         bool verticalScrollBar = false;
         bool tabStop = true;
+        int maxLength = 0;  // an editable view's most characters; 0 keeps the control's default
     };
     explicit TextView(const Args& args);
     // Shows the text from its top; bare LF line ends are shown as line breaks.
     void SetContent(const std::wstring& text);
+    // An editable view ran into its most characters: typing or a paste did not fit whole.
+    std::function<void()> onMaxText;
+
+    void OnCommandNotification(WORD code) override;
 
 private:
     std::unique_ptr<TextPane> pane_;
@@ -64,6 +69,10 @@ public:
         int maxLength = 0;
     };
     explicit Edit(const Args& args);
+    // Typing or a paste did not fit whole into the most characters the field takes.
+    std::function<void()> onMaxText;
+
+    void OnCommandNotification(WORD code) override;
 };
 
 // A text label; a transparent one shows the picture or panel it stands on.

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,20 @@ protected:
         for (const auto& message : dialogs.messages)
             texts.push_back(message.text);
         return texts;
+    }
+
+    // As the user pastes with Ctrl+V: the text is on the clipboard and the field takes WM_PASTE.
+    void Paste(const ui::Control& field, const std::wstring& text)
+    {
+        ASSERT_TRUE(OpenClipboard(add->Handle()));
+        EmptyClipboard();
+        const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        SendMessageW(field.Handle(), WM_PASTE, 0, 0);
     }
 
     // As the user opens a list's context menu with the right mouse button.
@@ -160,6 +175,63 @@ TEST_F(OwnRecipeWindowsTest, NamesAreStoredUnlessTypedExactlyAsAStoredOne)
             EXPECT_EQ(add->Memo1.Text(), c.typed.products);
         }
     }
+}
+
+// Text as long as asked, in words and lines as recipes are written.
+std::wstring LongText(std::size_t length)
+{
+    std::wstring text;
+    for (int word = 0; text.size() < length; ++word)
+        text += word % 10 == 9 ? L"бъркай\r\n" : L"бъркай ";
+    text.resize(length);
+    return text;
+}
+
+TEST_F(OwnRecipeWindowsTest, TextBeyondAFieldsLimitIsToldAtOnceAndTheAddStoresWhatTheFieldsShow)
+{
+    Open(kThree);
+    add->Show();
+    SwitchTo(test_support::kBulgarian);
+    const std::wstring method = LongText(1'000'000);
+    const struct {
+        const char* name;
+        ui::Control& field;
+        std::wstring pasted;
+        std::size_t limit;
+        std::wstring_view told;
+        std::wstring_view hintSays;
+    } cases[] = {
+        {"name", add->Edit1, std::wstring(1'000'000, L'б'), 100, personal::kNameFull, L"до 50 знака"},
+        {"products", add->Memo1, LongText(1'000'000), 100000, personal::kProductsFull, L"до 100 000 знака"},
+        {"method", add->Memo2, method, 100000, personal::kMethodFull, L"до 100 000 знака"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NE(add->Hints.HintOf(c.field.Handle()).find(c.hintSays), std::wstring::npos);
+        const std::wstring fits = c.pasted.substr(0, c.limit);
+        c.field.SetText(L"");
+        dialogs.messages.clear();
+        Paste(c.field, fits);
+        EXPECT_TRUE(dialogs.messages.empty()) << "a text that fits is not told";
+        EXPECT_EQ(c.field.Text(), fits);
+
+        c.field.SetText(L"");
+        Paste(c.field, c.pasted);
+        EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(c.told)}));
+        EXPECT_EQ(dialogs.messages[0].caption, L"Information");
+        EXPECT_EQ(c.field.Text(), fits);
+
+        SendMessageW(c.field.Handle(), WM_CHAR, L'в', 1);
+        EXPECT_EQ(Texts(), (std::vector<std::wstring>(2, std::wstring(c.told)))) << "typing into a full field";
+        EXPECT_EQ(c.field.Text(), fits);
+    }
+
+    add->Edit1.SetText(L"Дълга");
+    dialogs.messages.clear();
+    add->Image3Click();
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kAdded)}));
+    const std::wstring stored = method.substr(0, 100000);
+    EXPECT_EQ(StoredRecipes().back(), (MyRecipe{L"Дълга", stored, stored}));
 }
 
 TEST_F(OwnRecipeWindowsTest, ASuccessfulAddClosesTheAddWindowAndListsTheRecipeInTheMyRecipesWindow)
