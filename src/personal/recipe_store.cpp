@@ -7,7 +7,9 @@
 #include "string_ids.h"
 #include "ui/error.h"
 #include "ui/resource_text.h"
+#include "ui/text.h"
 
+#include <utility>
 #include <vector>
 
 namespace personal {
@@ -37,9 +39,17 @@ bool NameTaken(data::Table& table, const std::wstring& name)
 
 void Append(data::Table& table, const UserDetails& recipe)
 {
-    if (recipe.Name.size() > kMaxNameLength)
-        throw ui::Error(L"Името на рецептата е дълго " + std::to_wstring(recipe.Name.size()) +
-                        L" знака; позволени са най-много " + std::to_wstring(kMaxNameLength) + L". Рецептата не е добавена");
+    // A half of a surrogate pair would reach the file as another character than the one typed.
+    for (const auto& [text, field] : {std::pair{&recipe.Name, kNameTitle}, std::pair{&recipe.Products, kProductsTitle},
+                                      std::pair{&recipe.Burn, kMethodTitle}}) {
+        if (!ui::IsWellFormed(*text))
+            throw ui::Error(L"Полето „" + std::wstring(field) + L"“ съдържа повреден знак (половин двойка UTF-16), който не "
+                            L"може да бъде записан. Рецептата не е добавена");
+    }
+    const std::size_t length = ui::CountCodePoints(recipe.Name);
+    if (length > kMaxNameLength)
+        throw ui::Error(L"Името на рецептата е дълго " + std::to_wstring(length) + L" знака; позволени са най-много " +
+                        std::to_wstring(kMaxNameLength) + L". Рецептата не е добавена");
     table.Insert();
     table.SetFieldText(RecipeNameField(), recipe.Name);
     table.SetFieldText(ProductsField(), recipe.Products);

@@ -27,8 +27,9 @@ std::wstring BurnField();
 void ListNames(data::Table& table, ui::ListBox& list);
 // Exact, case-sensitive equality with no trimming; stops at the first equal row.
 bool NameTaken(data::Table& table, const std::wstring& name);
-// Stores the recipe as one committed row. A name longer than the table holds is refused with an
-// error before anything is written.
+// Stores the recipe as one committed row. A name longer than the table holds (in characters as
+// the user sees them: a surrogate pair is one) and a text with half of a surrogate pair, which the
+// file cannot hold as typed, are refused with an error before anything is written.
 void Append(data::Table& table, const UserDetails& recipe);
 // The add: the name check and, when the name is free, the append, as one write transaction that
 // holds the file's write lock from before the check, so that two copies of the program adding

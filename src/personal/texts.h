@@ -33,6 +33,7 @@ inline constexpr std::wstring_view kAddItem = L"Добави Рецепта";
 // The add-recipe window.
 inline constexpr std::wstring_view kAddCaption = L"Добави Рецепта";
 inline constexpr std::wstring_view kNameLabel = L"Име на рецептата:";
+inline constexpr std::wstring_view kNameTitle = L"Име на рецептата";
 inline constexpr std::wstring_view kProductsLabel = L"Продукти:";
 inline constexpr std::wstring_view kMethodLabel = L"Начин на приготвяне:";
 inline constexpr std::wstring_view kListLabel = L"Лист на добавените рецепти";

@@ -40,4 +40,32 @@ std::wstring DecodeCp1251(std::span<const char> bytes)
     return Decode(1251, bytes);
 }
 
+namespace {
+
+bool High(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool Low(wchar_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}
+
+std::size_t CountCodePoints(std::wstring_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i, ++count) {
+        if (High(text[i]) && i + 1 < text.size() && Low(text[i + 1]))
+            ++i;
+    }
+    return count;
+}
+
+bool IsWellFormed(std::wstring_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (High(text[i]) && i + 1 < text.size() && Low(text[i + 1]))
+            ++i;
+        else if (High(text[i]) || Low(text[i]))
+            return false;
+    }
+    return true;
+}
+
 }

@@ -122,6 +122,47 @@ TEST_F(RecipeStoreTest, ANameOver50CharactersIsRefusedAndNothingIsStored)
     EXPECT_EQ(table.RecordCount(), kThree.size());
 }
 
+TEST_F(RecipeStoreTest, TheNameLimitCountsCharactersAsShownAndBrokenCharactersAreRefused)
+{
+    test_support::WriteMyRecipes({});
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    const auto repeat = [](std::wstring_view piece, int times) {
+        std::wstring text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const std::wstring smile = L"\xD83D\xDE00";  // one character of two UTF-16 units
+    const struct {
+        const char* name;
+        personal::UserDetails recipe;
+        const wchar_t* refusal;  // a part of the error, or null when stored
+    } cases[] = {
+        {"26 emoji", {repeat(smile, 26), L"а", L"б"}, nullptr},
+        {"50 emoji", {repeat(smile, 50), L"а", L"б"}, nullptr},
+        {"49 letters and an emoji", {repeat(L"я", 49) + smile, L"а", L"б"}, nullptr},
+        {"51 emoji", {repeat(smile, 51), L"а", L"б"}, L"51 знака"},
+        {"a cut pair in the name", {L"Кекс" + smile.substr(0, 1), L"а", L"б"}, L"Име на рецептата"},
+        {"a lone low half", {smile.substr(1) + L"Кекс", L"а", L"б"}, L"Име на рецептата"},
+        {"a cut pair in the method", {L"Кекс", L"а", L"б" + smile.substr(0, 1)}, L"Начин на приготвяне"},
+    };
+    std::vector<MyRecipe> stored;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            personal::Append(table, c.recipe);
+            EXPECT_EQ(c.refusal, nullptr) << "stored";
+            stored.push_back({c.recipe.Name, c.recipe.Products, c.recipe.Burn});
+        } catch (const std::exception& e) {
+            ASSERT_NE(c.refusal, nullptr) << e.what();
+            EXPECT_NE(ui::Widen(e.what()).find(c.refusal), std::wstring::npos) << e.what();
+        }
+        EXPECT_EQ(StoredRecipes(), stored);
+    }
+}
+
 TEST_F(RecipeStoreTest, DeleteAtRemovesTheRowOfTheListedEntryAlsoAfterADeleteThroughTheOtherConnection)
 {
     test_support::WriteMyRecipes(kThree);
