@@ -40,25 +40,68 @@ std::wstring EmptyDatabase(std::wstring_view path)
     return L"Файлът " + Quoted(path) + L" е празен: не е база данни или е повреден.";
 }
 
+namespace {
+
+// SQLite's generic error carries its cause in English words only: the causes a damaged or foreign
+// file gives are told in Bulgarian, any other by its code alone.
+std::wstring GenericErrorReason(std::wstring_view detail)
+{
+    constexpr std::wstring_view kNoColumn = L"no such column: ";
+    constexpr std::wstring_view kNoTable = L"no such table: ";
+    if (detail == L"no such column: rowid")
+        return L"записите на таблицата нямат вътрешни номера (rowid), по които програмата ги различава";
+    if (detail.starts_with(kNoColumn))
+        return L"в таблицата няма поле " + Quoted(detail.substr(kNoColumn.size()));
+    if (detail.starts_with(kNoTable))
+        return L"във файла няма таблица " + Quoted(detail.substr(kNoTable.size()));
+    return L"базата данни не е във вида, който програмата очаква (код 1)";
+}
+
+struct CodeReason {
+    int code;
+    std::wstring_view text;
+    bool showCode;  // the rare causes carry their number, for whoever looks into them
+};
+
+constexpr CodeReason kReasons[] = {
+    {SQLITE_INTERNAL, L"вътрешна грешка на базата данни", true},
+    {SQLITE_PERM, L"достъпът до файла е отказан", true},
+    {SQLITE_ABORT, L"действието е прекъснато", true},
+    {SQLITE_BUSY, L"файлът е зает или заключен от друга програма", false},
+    {SQLITE_LOCKED, L"файлът е зает или заключен от друга програма", false},
+    {SQLITE_NOMEM, L"няма достатъчно памет", true},
+    {SQLITE_READONLY, L"файлът е само за четене", false},
+    {SQLITE_INTERRUPT, L"действието е прекъснато", true},
+    {SQLITE_IOERR, L"грешка при четене или запис на диска", true},
+    {SQLITE_CORRUPT, L"файлът е повреден", false},
+    {SQLITE_NOTFOUND, L"търсеното във файла не е намерено", true},
+    {SQLITE_FULL, L"дискът е пълен", false},
+    {SQLITE_CANTOPEN, L"файлът не може да бъде отворен", false},
+    {SQLITE_PROTOCOL, L"заключването на файла не успя", true},
+    {SQLITE_EMPTY, L"базата данни е празна", true},
+    {SQLITE_SCHEMA, L"устройството на базата данни се промени по време на работа", true},
+    {SQLITE_TOOBIG, L"текстът е твърде дълъг за базата данни", true},
+    {SQLITE_CONSTRAINT, L"записът нарушава правило на таблицата", true},
+    {SQLITE_MISMATCH, L"стойност от неподходящ вид", true},
+    {SQLITE_MISUSE, L"неправилна употреба на базата данни", true},
+    {SQLITE_NOLFS, L"файлът е твърде голям за тази система", true},
+    {SQLITE_AUTH, L"достъпът е отказан", true},
+    {SQLITE_FORMAT, L"неправилен формат на данните", true},
+    {SQLITE_RANGE, L"неправилен номер на стойност в заявката", true},
+    {SQLITE_NOTADB, L"файлът не е база данни", false},
+};
+
+}  // namespace
+
 std::wstring Reason(int code, std::wstring_view detail)
 {
-    switch (code & 0xFF) {
-    case SQLITE_CORRUPT:
-        return L"файлът е повреден";
-    case SQLITE_NOTADB:
-        return L"файлът не е база данни";
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return L"файлът е зает или заключен от друга програма";
-    case SQLITE_READONLY:
-        return L"файлът е само за четене";
-    case SQLITE_FULL:
-        return L"дискът е пълен";
-    case SQLITE_CANTOPEN:
-        return L"файлът не може да бъде отворен";
-    default:
-        return L"грешка с код " + std::to_wstring(code) + L" (" + std::wstring(detail) + L")";
+    if ((code & 0xFF) == SQLITE_ERROR)
+        return GenericErrorReason(detail);
+    for (const CodeReason& reason : kReasons) {
+        if (reason.code == (code & 0xFF))
+            return std::wstring(reason.text) + (reason.showCode ? L" (код " + std::to_wstring(code) + L")" : L"");
     }
+    return L"непозната грешка на базата данни (код " + std::to_wstring(code) + L")";
 }
 
 std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason)

@@ -11,8 +11,8 @@ std::wstring NoDataSource();
 std::wstring FileNotFound(std::wstring_view path);
 std::wstring NotADatabase(std::wstring_view path, std::wstring_view reason);
 std::wstring EmptyDatabase(std::wstring_view path);
-// SQLite's result code as the user reads it: the common causes in Bulgarian, any other by its
-// code with SQLite's own words (`detail`).
+// SQLite's result code as the user reads it, always in Bulgarian; `detail`, SQLite's own English
+// words, only tells the causes of a generic error apart and is never shown.
 std::wstring Reason(int code, std::wstring_view detail);
 std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason);
 std::wstring NoTableName();

@@ -2,13 +2,16 @@
 #include "data/connection.h"
 #include "data/connection_string.h"
 #include "data/error.h"
+#include "data/messages.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
+#include "ui/text.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -155,6 +158,33 @@ TEST_F(ConnectionTest, SaysTheCommonDatabaseFaultsInBulgarian)
         file.put('\0');
     }
     EXPECT_EQ(FailureReading(L"Data\\рецепти.rec"), L"Грешка при работа с „" + path + L"“: файлът е повреден.");
+}
+
+TEST_F(ConnectionTest, ATableWithoutRowNumbersIsToldInBulgarian)
+{
+    MakeDatabase(L"Data\\без-номера.rec", "CREATE TABLE \"Супи\" (name TEXT PRIMARY KEY) WITHOUT ROWID;"
+                                         "INSERT INTO \"Супи\" VALUES ('Таратор');");
+    const std::wstring path = (std::filesystem::current_path() / L"Data" / L"без-номера.rec").wstring();
+    EXPECT_EQ(FailureReading(L"Data\\без-номера.rec"),
+              L"Грешка при работа с „" + path +
+                  L"“: записите на таблицата нямат вътрешни номера (rowid), по които програмата ги различава.");
+}
+
+TEST(DatabaseMessagesTest, EveryReasonIsInBulgarian)
+{
+    const auto latin = [](const std::wstring& text) {
+        return std::ranges::any_of(text, [](wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); });
+    };
+    std::vector<int> codes{SQLITE_IOERR_WRITE, SQLITE_IOERR_DELETE, SQLITE_CANTOPEN_ISDIR, SQLITE_CONSTRAINT_UNIQUE, 300};
+    for (int code = 1; code <= 28; ++code)
+        codes.push_back(code);
+    for (const int code : codes) {
+        const std::wstring reason = data::messages::Reason(code, L"near \"x\": syntax error");
+        EXPECT_FALSE(reason.empty()) << code;
+        EXPECT_FALSE(latin(reason)) << code << ": " << ui::Narrow(reason);
+    }
+    EXPECT_EQ(data::messages::Reason(SQLITE_ERROR, L"no such table: Супи"), L"във файла няма таблица „Супи“");
+    EXPECT_EQ(data::messages::Reason(SQLITE_ERROR, L"no such column: Име"), L"в таблицата няма поле „Име“");
 }
 
 TEST_F(ConnectionTest, NeverCreatesAMissingFile)
