@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace app {
@@ -20,6 +21,15 @@ struct Layout {
     std::string_view mark;
 };
 
+// Text saved as UTF-8 without a mark (as today's editors save it): bytes beyond ASCII that all
+// form UTF-8 sequences. Text in a single-byte code page almost never does.
+bool UnmarkedUtf8(std::string_view contents)
+{
+    const bool beyondAscii = std::ranges::any_of(contents, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, contents.data(),
+                                              static_cast<int>(contents.size()), nullptr, 0) > 0;
+}
+
 Layout LayoutOf(std::string_view contents)
 {
     if (contents.empty())
@@ -30,6 +40,8 @@ Layout LayoutOf(std::string_view contents)
         return {Encoding::Utf16LE, kUtf16LEMark};
     if (contents.starts_with(kUtf16BEMark))
         return {Encoding::Utf16BE, kUtf16BEMark};
+    if (UnmarkedUtf8(contents))
+        return {Encoding::Utf8, {}};
     return {Encoding::Ansi, {}};
 }
 
@@ -166,6 +178,24 @@ public:
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), MakeLine(std::wstring(entry.key) + L"=" + entry.value));
     }
 
+    std::optional<std::wstring> Get(std::wstring_view section, std::wstring_view key) const
+    {
+        const auto header = FindSection(section);
+        if (!header)
+            return std::nullopt;
+        for (std::size_t at = *header + 1; at < lines_.size() && !lines_[at].Section(); ++at) {
+            if (const auto name = lines_[at].Key(); name && SameName(*name, key)) {
+                const std::wstring& text = lines_[at].text;
+                std::wstring_view value = Trimmed(std::wstring_view(text).substr(text.find(L'=') + 1));
+                // One pair of enclosing quotes is not part of the value.
+                if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
+                    value = value.substr(1, value.size() - 2);
+                return std::wstring(value);
+            }
+        }
+        return std::nullopt;
+    }
+
     std::string Contents() const
     {
         std::string contents(layout_.mark);
@@ -208,6 +238,11 @@ private:
     std::vector<Line> lines_;
 };
 
+}
+
+std::optional<std::wstring> GetIniEntry(std::string_view contents, std::wstring_view section, std::wstring_view key)
+{
+    return IniLines(contents).Get(section, key);
 }
 
 std::string SetIniEntries(std::string_view contents, const std::vector<IniEntry>& entries)

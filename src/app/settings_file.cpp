@@ -60,6 +60,26 @@ std::optional<std::int32_t> ParseDecimal(std::wstring_view text)
     return negative ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(*magnitude)) : *magnitude;
 }
 
+// The file's bytes: empty when there is no file, nullopt when it cannot be read. Not shared for
+// writing, so a file another program holds for writing is not read half-written; shared for
+// deleting, so that another copy of the program can put its new file in place meanwhile.
+std::optional<std::string> FileBytes(const std::wstring& path)
+{
+    const HANDLE raw = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (raw == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::string>(std::string()) : std::nullopt;
+    const FileHandle file(raw);
+    std::string contents;
+    char buffer[4096];
+    for (DWORD read = 0;; contents.append(buffer, read)) {
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            return std::nullopt;
+        if (read == 0)
+            return contents;
+    }
+}
+
 std::wstring UnableToWrite(const std::wstring& path)
 {
     std::wstring message(kUnableToWriteMessage);
@@ -92,11 +112,11 @@ SettingsFile SettingsFile::ForExecutable()
 
 std::wstring SettingsFile::ReadText(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) const
 {
-    std::wstring value(kTextCapacity, L'\0');
-    const DWORD length = GetPrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
-                                                  std::wstring(fallback).c_str(), value.data(), kTextCapacity,
-                                                  path_.c_str());
-    value.resize(length);
+    // Read with the rules the write keeps, so both take the file in one encoding.
+    const std::optional<std::string> contents = FileBytes(path_);
+    std::wstring value = contents ? GetIniEntry(*contents, section, key).value_or(std::wstring(fallback)) : std::wstring(fallback);
+    if (value.size() >= kTextCapacity)
+        value.resize(kTextCapacity - 1);
     return value;
 }
 
@@ -120,23 +140,10 @@ void SettingsFile::Reached(WriteStep step) const
 
 std::string SettingsFile::ReadContents() const
 {
-    // Shared for reading only: a file another program holds for writing is not read half-written.
-    const HANDLE raw = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return {};
+    std::optional<std::string> contents = FileBytes(path_);
+    if (!contents)
         throw ui::Error(UnableToWrite(path_));
-    }
-    const FileHandle file(raw);
-    std::string contents;
-    char buffer[4096];
-    for (DWORD read = 0;; contents.append(buffer, read)) {
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-            throw ui::Error(UnableToWrite(path_));
-        if (read == 0)
-            return contents;
-    }
+    return std::move(*contents);
 }
 
 void SettingsFile::Replace(const std::string& contents)

@@ -1,4 +1,5 @@
-// The settings file: one small INI layer over the Windows profile functions, with typed getters.
+// The settings file: one small INI layer with typed getters. It reads and writes by the rules of the
+// Windows profile functions, and takes the file in one encoding for both (see ini_text.h).
 #pragma once
 #include "app/ini_text.h"
 
@@ -26,7 +27,8 @@ public:
 
     const std::wstring& Path() const { return path_; }
 
-    // A missing file, section or key gives the fallback; names match regardless of letter case.
+    // A missing or unreadable file, section or key gives the fallback; names match regardless of
+    // letter case. A value is read up to 2047 characters.
     std::wstring ReadText(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) const;
     // An empty or non-numeric value also gives the fallback.
     std::int32_t ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t fallback) const;

@@ -329,6 +329,23 @@ TEST_F(SettingsTest, AWriteKeepsAnAnsiFileAnsiWithItsOwnLinesByteForByte)
     EXPECT_EQ(Read(L"Settings", L"FHeight"), L"-16");
 }
 
+TEST_F(SettingsTest, AWriteKeepsAUtf8FileWithoutAMarkInUtf8AndItsTextsReadAsWritten)
+{
+    // As today's editors save it: UTF-8 with no byte-order mark.
+    Given("[Settings]\r\nFName=\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82\r\n[Mine]\r\nKey=\xD0\xB7\xD0\xBD\xD0\xB0\xD1\x87\r\n");
+    EXPECT_EQ(ReadAppearance(file).font.name, L"Шрифт");
+    EXPECT_EQ(Read(L"Mine", L"Key"), L"знач");
+
+    WriteAppearance(file, ui::Color::Direct(RGB(1, 2, 3)), -16, kCaption);
+    const std::string after = ReadBytes(path);
+    EXPECT_EQ(after.substr(0, 3).find("\xEF\xBB\xBF"), std::string::npos) << "no mark is added";
+    EXPECT_NE(after.find("[Mine]\r\nKey=\xD0\xB7\xD0\xBD\xD0\xB0\xD1\x87\r\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("Name=" + ui::Narrow(kCaption) + "\r\n"), std::string::npos) << after;
+    EXPECT_EQ(Read(L"Programs", L"Name"), kCaption);
+    EXPECT_EQ(Read(L"Mine", L"Key"), L"знач");
+    EXPECT_EQ(Read(L"Settings", L"FName"), L"MS Sans Serif");
+}
+
 struct FailedAt {
     app::WriteStep step;
 };
