@@ -15,6 +15,9 @@ std::wstring EmptyDatabase(std::wstring_view path);
 // words, only tells the causes of a generic error apart and is never shown.
 std::wstring Reason(int code, std::wstring_view detail);
 std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason);
+// A write to `path` could not create its journal in the file's folder; `systemError` is the
+// system's error code of that attempt.
+std::wstring JournalRefused(std::wstring_view path, unsigned long systemError);
 std::wstring NoTableName();
 std::wstring TableMissing(std::wstring_view table, std::wstring_view path);
 std::wstring TableNotOpen(std::wstring_view table);

@@ -5,6 +5,8 @@
 #include "data/messages.h"
 #include "ui/text.h"
 
+#include <windows.h>
+
 #include <charconv>
 #include <iterator>
 
@@ -16,6 +18,23 @@ std::wstring FileOf(sqlite3* db)
 {
     const char* path = sqlite3_db_filename(db, "main");
     return path ? ui::Widen(path) : std::wstring();
+}
+
+// Why the journal cannot be opened, asked of the system again: SQLite's own record of the error
+// may be of a later call. Nothing is changed: an existing file is only opened, a missing one is
+// created and gone again when closed.
+unsigned long JournalOpenError(const std::wstring& journal)
+{
+    constexpr DWORD kAccess = GENERIC_READ | GENERIC_WRITE;
+    HANDLE file = CreateFileW(journal.c_str(), kAccess, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
+        file = CreateFileW(journal.c_str(), kAccess, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE,
+                           nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    CloseHandle(file);
+    return ERROR_SUCCESS;
 }
 
 std::wstring NumberText(double value)
@@ -120,7 +139,12 @@ std::optional<std::wstring> Statement::Text(int column) const
 
 void Statement::Fail() const
 {
-    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(sqlite3_extended_errcode(db_), ui::Widen(sqlite3_errmsg(db_)))));
+    const int code = sqlite3_extended_errcode(db_);
+    // The file is open already: a write that cannot open a file is one that cannot create its
+    // journal beside it, and the folder is at fault.
+    if ((code & 0xFF) == SQLITE_CANTOPEN && statement_ && !sqlite3_stmt_readonly(statement_.get()))
+        throw Error(messages::JournalRefused(FileOf(db_), JournalOpenError(FileOf(db_) + L"-journal")));
+    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(code, ui::Widen(sqlite3_errmsg(db_)))));
 }
 
 }  // namespace data

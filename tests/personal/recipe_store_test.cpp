@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,32 @@ TEST_F(RecipeStoreTest, TheAddChecksTheNameAgainstTheFileAsItIsAndStoresOnlyAFre
     EXPECT_EQ(StoredRecipes(), expected);
     personal::ListNames(table, list);
     EXPECT_EQ(Entries(list), (std::vector<std::wstring>{L"Баница", L"Таратор", L"Мусака", L"Кекс", L"кекс"}));
+}
+
+TEST_F(RecipeStoreTest, AnAddThatCannotWriteBesideTheFileNamesTheFolderAndTheCause)
+{
+    test_support::WriteMyRecipes(kThree);
+    data::Connection connection(personal::kAddRecipeConnection);
+    data::Table table(connection);
+    Open(connection, table);
+    // The journal the write keeps beside the file cannot be made: a folder stands in its place.
+    const std::filesystem::path folder = std::filesystem::current_path() / L"Data";
+    std::filesystem::create_directory(folder / L"pelnor_myrecepies.rec-journal");
+
+    try {
+        personal::AddRecipe(connection, table, {.Name = L"Кекс", .Products = L"а", .Burn = L"б"});
+        ADD_FAILURE() << "the add passed for done";
+    } catch (const data::Error& e) {
+        const std::wstring& message = e.Message();
+        EXPECT_NE(message.find(L"папката „" + folder.wstring() + L"“"), std::wstring::npos) << ui::Narrow(message);
+        EXPECT_NE(message.find(L"pelnor_myrecepies.rec-journal"), std::wstring::npos) << ui::Narrow(message);
+        EXPECT_NE(message.find(L"достъпът е отказан"), std::wstring::npos) << ui::Narrow(message);
+        EXPECT_EQ(message.find(L"файлът не може да бъде отворен"), std::wstring::npos) << ui::Narrow(message);
+    }
+    std::filesystem::remove(folder / L"pelnor_myrecepies.rec-journal");
+    EXPECT_EQ(StoredRecipes(), kThree);
+    EXPECT_TRUE(personal::AddRecipe(connection, table, {.Name = L"Кекс", .Products = L"а", .Burn = L"б"}));
+    EXPECT_EQ(table.RecordCount(), kThree.size() + 1);
 }
 
 TEST_F(RecipeStoreTest, ANameOver50CharactersIsRefusedAndNothingIsStored)
