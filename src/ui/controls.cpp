@@ -77,38 +77,6 @@ void ListBox::OnCommandNotification(WORD code)
         onSelectionChanged();
 }
 
-TextView::TextView(const Args& args)
-{
-    const DWORD common = (args.verticalScrollBar ? WS_VSCROLL : 0) | (args.tabStop ? WS_TABSTOP : 0) | BorderStyle(args.flat);
-    if (args.readOnly) {
-        Create({.className = TextPane::ClassName(), .parent = args.parent, .bounds = args.bounds, .style = common,
-                .exStyle = BorderExStyle(args.flat)});
-        pane_ = std::make_unique<TextPane>(Handle());
-        return;
-    }
-    Create({.className = L"EDIT",
-            .parent = args.parent,
-            .bounds = args.bounds,
-            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | common,
-            .exStyle = BorderExStyle(args.flat)});
-}
-
-void TextView::SetContent(const std::wstring& text)
-{
-    std::wstring shown;
-    shown.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r'))
-            shown += L'\r';
-        shown += text[i];
-    }
-    SetText(shown);
-    if (!pane_) {
-        Send(EM_SETSEL, 0, 0);
-        Send(EM_SCROLLCARET);
-    }
-}
-
 Edit::Edit(const Args& args)
 {
     Create({.className = L"EDIT",

@@ -1,10 +1,9 @@
 // The standard controls the windows use, each created from a small argument struct.
 #pragma once
-#include "ui/text_pane.h"
+#include "ui/text_view.h"
 #include "ui/window.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,26 +32,6 @@ public:
     std::function<void()> onSelectionChanged;
 
     void OnCommandNotification(WORD code) override;
-};
-
-// A multi-line text view: read-only for showing texts, or editable. A read-only one is drawn by the
-// program, so that a text of megabytes in one paragraph shows at once; an editable one is an EDIT.
-class TextView : public Control {
-public:
-    struct Args {
-        HWND parent = nullptr;
-        Rect bounds;
-        bool flat = true;  // a thin single border instead of the sunken 3-D one
-        bool readOnly = true;
-        bool verticalScrollBar = false;
-        bool tabStop = true;
-    };
-    explicit TextView(const Args& args);
-    // Shows the text from its top; bare LF line ends are shown as line breaks.
-    void SetContent(const std::wstring& text);
-
-private:
-    std::unique_ptr<TextPane> pane_;
 };
 
 class Edit : public Control {
