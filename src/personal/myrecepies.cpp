@@ -43,7 +43,8 @@ TForm5::TForm5()
       Label2({.parent = Image1.Handle(), .bounds = {376, 24}, .text = std::wstring(personal::kProductsTitle)}),
       Label3({.parent = Image1.Handle(), .bounds = {376, 192}, .text = std::wstring(personal::kMethodTitle)}),
       ListBox1({.parent = Image1.Handle(), .bounds = {24, 40, 313, 353}}),
-      DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}}),
+      // A scroll bar, so that no ingredient line is hidden.
+      DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}, .verticalScrollBar = true}),
       DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
       ADOConnection1(personal::kMyRecipesConnection),

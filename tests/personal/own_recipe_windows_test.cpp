@@ -6,7 +6,9 @@
 #include "personal/texts.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
+#include "support/keyboard.h"
 #include "support/my_recipes_db.h"
+#include "support/recipe_texts.h"
 #include "support/scripted_menus.h"
 #include "ui/text.h"
 
@@ -192,6 +194,18 @@ TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtThe
         mine->ListBox1Click();
         EXPECT_EQ(mine->DBMemo1.Text(), index == 2 ? L"втори" : L"кори\r\nсирене");
     }
+}
+
+TEST_F(OwnRecipeWindowsTest, EveryIngredientLineOfALongListCanBeScrolledInto)
+{
+    const std::wstring products = test_support::IngredientLines(19);
+    Open({{L"Беф бургиньон", products, L"Задушава се."}});
+    mine->Show();
+    mine->ListBox1.Select(0);
+    mine->ListBox1Click();
+    ASSERT_EQ(mine->DBMemo1.Text(), products);
+    EXPECT_TRUE(GetWindowLongW(mine->DBMemo1.Handle(), GWL_STYLE) & WS_VSCROLL) << "no sign that more lines follow";
+    EXPECT_GT(test_support::FirstLineShownAtTheEnd(mine->DBMemo1.Handle()), 0) << "the last lines cannot be reached";
 }
 
 enum class Remover { AddWindow, MyRecipesWindow };
