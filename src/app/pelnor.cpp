@@ -372,8 +372,12 @@ void TForm1::FindExecute()
 
 void TForm1::FindDialogFind()
 {
-    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText()))
+    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText())) {
+        // The recipe the search highlights is the one shown, and its name is not hidden by the dialog.
+        ListBox1Click();
+        FindDialog.KeepClearOf(ListBox1.ItemScreenRect(ListBox1.SelectedIndex()));
         return;
+    }
     ui::Application::Current().ShowMessage(std::wstring(catalogue::kNoMoreRecipes));
     FindDialog.CloseDialog();
 }

@@ -71,6 +71,15 @@ void ListBox::Select(int index)
     Send(LB_SETCURSEL, index);
 }
 
+RECT ListBox::ItemScreenRect(int index) const
+{
+    RECT item{};
+    if (Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return {};
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+    return item;
+}
+
 void ListBox::OnCommandNotification(WORD code)
 {
     if (code == LBN_SELCHANGE && onSelectionChanged)

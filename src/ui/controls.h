@@ -28,6 +28,8 @@ public:
     int SelectedIndex() const;  // -1 when nothing is selected
     // Selecting from code runs no selection handler.
     void Select(int index);
+    // Where entry `index` is on the screen; empty when the list has no such entry.
+    RECT ItemScreenRect(int index) const;
     // Runs when the user changes the selection with the mouse or the keyboard.
     std::function<void()> onSelectionChanged;
 
