@@ -130,7 +130,7 @@ void TForm4::Image3Click()
     ListBox1.Clear();
     personal::ListNames(ADOTable1, ListBox1);
     Close();
-    Form5->Show();
+    Form5->ShowAfterAdd();
 }
 
 void TForm4::N1Click()

@@ -118,6 +118,14 @@ void TForm5::N3Click()
     Form4->Show();
 }
 
+void TForm5::ShowAfterAdd()
+{
+    // Showing an open window again does not run the show handler.
+    if (Visible())
+        FormShow();
+    Show();
+}
+
 void TForm5::RecipeRemoved(int index)
 {
     ListBox1.Remove(index);

@@ -8,6 +8,9 @@
 namespace ui {
 namespace {
 
+// Counts the showings of every form, so that a modal form knows which ones were shown while it ran.
+unsigned showings = 0;
+
 DWORD StyleOf(const FormArgs& args)
 {
     switch (args.border) {
@@ -70,6 +73,7 @@ void Form::SetMenuBar(MenuHandle menu)
 
 void Form::Show(int showCommand)
 {
+    shownAt_ = ++showings;
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
 }
@@ -89,10 +93,7 @@ void Form::ShowModal()
     auto& app = Application::Current();
     const HWND previous = GetActiveWindow();
     std::vector<HWND> disabled;
-    std::vector<HWND> hidden;
     for (Form* form : app.Forms()) {
-        if (!form->Visible())
-            hidden.push_back(form->Handle());
         if (form != this && IsWindowEnabled(form->Handle())) {
             EnableWindow(form->Handle(), FALSE);
             disabled.push_back(form->Handle());
@@ -100,21 +101,29 @@ void Form::ShowModal()
     }
     modal_ = true;
     Show();
+    const unsigned shown = shownAt_;
     SetForegroundWindow(Handle());
     app.ProcessUntil([this] { return !modal_; });
     // Hidden while the others were still disabled, this window would leave the activation to the
     // zero-size application window: enable them, hand the activation back, and only then hide.
     for (HWND window : disabled)
         EnableWindow(window, TRUE);
-    // A window this one showed on its way out (the add-recipe window shows the my-recipes one) is
-    // where the user goes next; otherwise the one that was active before.
+    // A window this one showed on its way out (the add-recipe window shows the my-recipes one, open
+    // or not) is where the user goes next; otherwise the one that was active before.
     HWND next = previous;
-    for (HWND window : hidden) {
-        if (window != Handle() && IsWindowVisible(window))
-            next = window;
+    unsigned latest = shown;
+    for (Form* form : app.Forms()) {
+        if (form != this && form->shownAt_ > latest && form->Visible()) {
+            latest = form->shownAt_;
+            next = form->Handle();
+        }
     }
-    if (next && next != Handle() && IsWindow(next))
+    if (next && next != Handle() && IsWindow(next)) {
         SetForegroundWindow(next);
+        // Shown while it was disabled, it became active without its controls taking the focus.
+        if (Form* form = app.FormOf(next); form && !IsChild(next, GetFocus()))
+            form->RestoreFocus();
+    }
     Hide();
     modal_ = false;
 }
@@ -149,6 +158,11 @@ void Form::OnActivate(bool active)
             lastFocus_ = focus;
         return;
     }
+    RestoreFocus();
+}
+
+void Form::RestoreFocus()
+{
     if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
         IsWindowEnabled(lastFocus_))
         ::SetFocus(lastFocus_);

@@ -44,6 +44,8 @@ public:
 
     // Gives the keyboard focus to the first control in tab order (containers included).
     void FocusFirstControl();
+    // Gives the keyboard focus back to the control that last had it, else to the first control.
+    void RestoreFocus();
 
     HFONT Font() const { return font_.get(); }
     HMENU MenuBar() const { return GetMenu(Handle()); }
@@ -76,6 +78,7 @@ private:
     int clientWidth_;
     int clientHeight_;
     bool modal_ = false;
+    unsigned shownAt_ = 0;  // the number of the form's last showing among all forms' showings
     bool activationPending_ = false;
     // The control that had the focus when the form was last deactivated.
     HWND lastFocus_ = nullptr;

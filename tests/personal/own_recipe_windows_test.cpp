@@ -180,6 +180,36 @@ TEST_F(OwnRecipeWindowsTest, ASuccessfulAddClosesTheAddWindowAndListsTheRecipeIn
     EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 4 Рецепти");
 }
 
+// The add-recipe window shown modally from the main window, where the user types a recipe and adds it.
+TEST_F(OwnRecipeWindowsTest, AnAddListsTheRecipeInTheMyRecipesWindowWithTheFocusOnTheListOpenOrNot)
+{
+    for (const bool openBefore : {false, true}) {
+        SCOPED_TRACE(openBefore ? "the my-recipes window open before" : "the my-recipes window closed before");
+        // The program's first window, as the main window is.
+        ui::Form main({.caption = L"Велмора XP"});
+        Open({kThree[0]});
+        main.Show();
+        SetForegroundWindow(main.Handle());
+        if (openBefore)
+            mine->Show();
+        ASSERT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), openBefore ? L"Моите Рецепти: 1 Рецепти" : L"");
+        SwitchTo(test_support::kBulgarian);
+        add->StartTimer(1, 10, [this] {
+            add->StopTimer(1);
+            Type(kThree[1]);
+            add->Image3Click();
+        });
+        add->ShowModal();
+
+        EXPECT_EQ(Entries(mine->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор"}));
+        EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 2 Рецепти");
+        EXPECT_EQ(GetActiveWindow(), mine->Handle());
+        EXPECT_EQ(GetFocus(), mine->ListBox1.Handle()) << "no control of the my-recipes window has the focus";
+        add.reset();
+        mine.reset();
+    }
+}
+
 TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtTheSelectedPlace)
 {
     Open({kThree[0], {L"Таратор", L"първи", L"първи"}, {L"Таратор", L"втори", L"втори"}});
