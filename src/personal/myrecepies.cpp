@@ -85,10 +85,25 @@ void TForm5::FormShow()
     DBMemo1.Unbind();
     DBMemo2.Unbind();
     std::vector<std::wstring> names;
-    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) {
-        StatusBar.SetPanelText(kCountPanel,
-                               std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
-    });
+    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) { ShowCount(count); });
+}
+
+void TForm5::ShowCount(int count)
+{
+    StatusBar.SetPanelText(kCountPanel, std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
+}
+
+void TForm5::AfterRemoval()
+{
+    // The count and the views follow the list: a recipe still selected is shown again from its new
+    // place; with none selected the views are blank.
+    ShowCount(ListBox1.Count());
+    if (ListBox1.SelectedIndex() >= 0) {
+        ListBox1Click();
+        return;
+    }
+    DBMemo1.Unbind();
+    DBMemo2.Unbind();
 }
 
 void TForm5::ListBox1Click()
@@ -110,6 +125,7 @@ void TForm5::N1Click()
     Form4->RecipeRemoved(index);
     personal::Tell(personal::kDeleted);
     ADOTable1.Refresh();
+    AfterRemoval();
 }
 
 void TForm5::N3Click()
@@ -129,6 +145,8 @@ void TForm5::ShowAfterAdd()
 void TForm5::RecipeRemoved(int index)
 {
     ListBox1.Remove(index);
-    if (ADOTable1.Active())
-        ADOTable1.Refresh();
+    if (!ADOTable1.Active())
+        return;
+    ADOTable1.Refresh();
+    AfterRemoval();
 }

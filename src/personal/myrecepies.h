@@ -47,4 +47,6 @@ protected:
 
 private:
     void FormCreate();
+    void ShowCount(int count);
+    void AfterRemoval();
 };

@@ -298,6 +298,40 @@ TEST_P(RemoveTest, AfterARemovalInTheOtherWindowTheSameEntryNamesTheSameRow)
     EXPECT_TRUE(Errors().empty());
 }
 
+TEST_P(RemoveTest, AfterARemovalTheCountIsTheNewOneAndNoRecipeIsShownWhenNoneIsSelected)
+{
+    Open({kThree[0], kThree[1]});
+    add->Show();
+    mine->Show();
+    mine->ListBox1.Select(1);
+    mine->ListBox1Click();
+    ASSERT_EQ(mine->DBMemo1.Text(), L"краставици");
+    dialogs.messageAnswers = {IDYES};
+    Remove(GetParam(), 1);
+
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 1 Рецепти");
+    EXPECT_EQ(mine->ListBox1.SelectedIndex(), -1);
+    EXPECT_EQ(mine->DBMemo1.Text(), L"");
+    EXPECT_EQ(mine->DBMemo2.Text(), L"");
+}
+
+TEST_F(OwnRecipeWindowsTest, ARecipeStillSelectedAfterARemovalInTheAddWindowIsStillTheOneShown)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    mine->ListBox1.Select(2);
+    mine->ListBox1Click();
+    dialogs.messageAnswers = {IDYES};
+    add->ListBox1.Select(0);
+    add->N1Click();
+
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 2 Рецепти");
+    ASSERT_EQ(mine->ListBox1.SelectedIndex(), 1);
+    EXPECT_EQ(mine->ListBox1.Item(1), L"Мусака");
+    EXPECT_EQ(mine->DBMemo1.Text(), L"картофи");
+}
+
 TEST_P(RemoveTest, NoAnswerOrNoSelectionDeletesNothing)
 {
     Open(kThree);
