@@ -90,6 +90,12 @@ void Form::Close()
 
 void Form::ShowModal()
 {
+    // Already shown modally (the tray menu reaches the About box while it is open): only brought to
+    // the front. A second loop inside the first would end with it, and both would close on one Esc.
+    if (modal_) {
+        SetForegroundWindow(Handle());
+        return;
+    }
     auto& app = Application::Current();
     const HWND previous = GetActiveWindow();
     std::vector<HWND> disabled;
