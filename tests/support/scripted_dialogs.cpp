@@ -12,6 +12,8 @@ int ScriptedDialogs::MessageWithButtons(HWND owner, const std::wstring& text, co
                                         const std::vector<ui::ButtonCaption>& buttons)
 {
     messages.push_back({text, caption, style, owner, buttons});
+    if (whileShown)
+        whileShown();
     if (messageAnswers.empty())
         return IDOK;
     const int answer = messageAnswers.front();

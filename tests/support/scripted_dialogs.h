@@ -3,6 +3,7 @@
 #include "ui/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
 
     std::vector<ShownMessage> messages;
     std::deque<int> messageAnswers;  // IDOK when empty; both kinds of box take their answers from here
+    // Runs while a box is shown, before it is answered.
+    std::function<void()> whileShown;
 
     struct ColorRequest {
         COLORREF initial;
