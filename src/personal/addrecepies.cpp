@@ -47,7 +47,8 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
               .picture = ui::BitmapResource(IDB_ADD_BUTTON),
               .button = true}),
       Label4({.parent = Image2.Handle(), .bounds = {472, 8}, .text = std::wstring(personal::kListLabel)}),
-      ListBox1({.parent = Image2.Handle(), .bounds = {472, 24, 177, 321}}),
+      // Long names are reached with a horizontal scroll bar instead of being cut.
+      ListBox1({.parent = Image2.Handle(), .bounds = {472, 24, 177, 321}, .horizontalScroll = true}),
       Hints({.owner = Handle()}),
       ADOConnection1(personal::kAddRecipeConnection),
       ADOTable1(ADOConnection1),

@@ -20,12 +20,13 @@ DWORD BorderExStyle(bool flat)
 
 }
 
-ListBox::ListBox(const Args& args)
+ListBox::ListBox(const Args& args) : horizontalScroll_(args.horizontalScroll)
 {
     Create({.className = L"LISTBOX",
             .parent = args.parent,
             .bounds = args.bounds,
-            .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat),
+            .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat) |
+                     (horizontalScroll_ ? DWORD{WS_HSCROLL} : 0),
             .exStyle = BorderExStyle(args.flat)});
     Send(LB_SETITEMHEIGHT, 0, args.itemHeight);
 }
@@ -33,11 +34,27 @@ ListBox::ListBox(const Args& args)
 void ListBox::Clear()
 {
     Send(LB_RESETCONTENT);
+    widest_ = 0;
+    if (horizontalScroll_)
+        Send(LB_SETHORIZONTALEXTENT, 0);
 }
 
 void ListBox::Add(const std::wstring& item)
 {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (!horizontalScroll_)
+        return;
+    HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    constexpr int kTextMargin = 6;
+    if (size.cx + kTextMargin > widest_) {
+        widest_ = size.cx + kTextMargin;
+        Send(LB_SETHORIZONTALEXTENT, widest_);
+    }
 }
 
 void ListBox::Remove(int index)

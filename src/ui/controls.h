@@ -16,6 +16,8 @@ public:
         Rect bounds;
         bool flat = true;  // a thin single border instead of the sunken 3-D one
         int itemHeight = 13;
+        // A horizontal scroll bar reaches the ends of entries wider than the list.
+        bool horizontalScroll = false;
     };
     explicit ListBox(const Args& args);
 
@@ -34,6 +36,10 @@ public:
     std::function<void()> onSelectionChanged;
 
     void OnCommandNotification(WORD code) override;
+
+private:
+    bool horizontalScroll_;
+    int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
 };
 
 class Edit : public Control {
