@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ui {
@@ -36,7 +37,11 @@ Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
 }
 
 Form::Form(const FormArgs& args)
-    : color_(args.color), font_(CreateFontHandle(args.font)), clientWidth_(args.clientWidth), clientHeight_(args.clientHeight)
+    : color_(args.color),
+      font_(CreateFontHandle(args.font)),
+      clientWidth_(args.clientWidth),
+      clientHeight_(args.clientHeight),
+      overMainForm_(args.overMainForm)
 {
     const DWORD style = StyleOf(args);
     const DWORD exStyle = args.border == Border::Dialog ? WS_EX_DLGMODALFRAME : 0;
@@ -176,6 +181,27 @@ void Form::RestoreFocus()
         FocusFirstControl();
 }
 
+void Form::CentreOverMainForm()
+{
+    const Form* main = Application::Current().MainForm();
+    if (!main || main == this || !main->Visible())
+        return;
+    RECT over;
+    RECT own;
+    GetWindowRect(main->Handle(), &over);
+    GetWindowRect(Handle(), &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    // Kept whole on the screen, the title bar first.
+    const int left = std::max<int>(screen.left, std::min<int>(screen.right - width, (over.left + over.right - width) / 2));
+    const int top = std::max<int>(screen.top, std::min<int>(screen.bottom - height, (over.top + over.bottom - height) / 2));
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::RunCreationHandler(const std::function<void()>& handler)
 {
     try {
@@ -241,8 +267,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_SHOWWINDOW:
-        if (wParam)
+        if (wParam) {
+            if (overMainForm_)
+                CentreOverMainForm();
             FormShow();
+        }
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {

@@ -370,6 +370,38 @@ TEST_F(OwnRecipeWindowsTest, ChangePutsTheSelectedNameIntoTheNameFieldAndAnAddTh
     EXPECT_EQ(StoredRecipes(), kThree);
 }
 
+TEST_F(OwnRecipeWindowsTest, ALongNameInTheAddWindowsListCanBeScrolledToItsEnd)
+{
+    const std::wstring longName = L"Телешко задушено с гъби, моркови и бяло вино";
+    Open({kThree[0], {longName, L"телешко", L"Задушава се."}});
+    add->Show();
+    RECT client;
+    GetClientRect(add->ListBox1.Handle(), &client);
+    EXPECT_TRUE(GetWindowLongW(add->ListBox1.Handle(), GWL_STYLE) & WS_HSCROLL);
+    EXPECT_GT(SendMessageW(add->ListBox1.Handle(), LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+}
+
+TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowShowsOverTheMiddleOfTheMainWindowWhereverItIs)
+{
+    ui::Form main({.caption = L"Велмора XP", .clientWidth = 762, .clientHeight = 508});
+    Open(kThree);
+    const auto middle = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    for (const POINT at : {POINT{0, 0}, POINT{200, 150}}) {
+        SetWindowPos(main.Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        main.Show();
+        mine->Show();
+        const POINT over = middle(main.Handle());
+        const POINT own = middle(mine->Handle());
+        EXPECT_NEAR(own.x, over.x, 1) << "main window at " << at.x << "," << at.y;
+        EXPECT_NEAR(own.y, over.y, 1) << "main window at " << at.x << "," << at.y;
+        mine->Hide();
+    }
+}
+
 TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)
 {
     Open(kThree);
