@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include "ui/application.h"
+#include "ui/subclass.h"
 
 #include <commctrl.h>
 
@@ -123,7 +124,7 @@ Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clic
             .style = SS_LEFT | SS_NOPREFIX | (link_ ? DWORD{SS_NOTIFY | WS_TABSTOP} : DWORD{0}),
             .text = args.text});
     if (link_)
-        SetWindowSubclass(Handle(), &Label::LinkProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(Handle(), &SubclassProcedure<Label, &Label::HandleLinkMessage>, 0, reinterpret_cast<DWORD_PTR>(this));
     if (args.font)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     if (size.cx == 0) {
@@ -140,16 +141,7 @@ Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clic
 Label::~Label()
 {
     if (link_)
-        RemoveWindowSubclass(Handle(), &Label::LinkProcedure, 0);
-}
-
-LRESULT CALLBACK Label::LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
-{
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &Label::LinkProcedure, 0);
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return RunGuarded([&] { return reinterpret_cast<Label*>(self)->HandleLinkMessage(message, wParam, lParam); });
+        RemoveWindowSubclass(Handle(), &SubclassProcedure<Label, &Label::HandleLinkMessage>, 0);
 }
 
 LRESULT Label::HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam)

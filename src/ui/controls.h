@@ -75,7 +75,6 @@ public:
     std::function<void()> onClick;
 
 private:
-    static LRESULT CALLBACK LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     LRESULT HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool transparent_;

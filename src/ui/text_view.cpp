@@ -1,7 +1,7 @@
 // The text views.
 #include "ui/text_view.h"
 
-#include "ui/application.h"
+#include "ui/subclass.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -54,7 +54,7 @@ TextView::TextView(const Args& args) : readOnly_(args.readOnly)
     menu_ = PopupMenu({.items = {ui::MenuItem::Action(kCopyCaption, -1, [this] { Send(WM_COPY); }),
                                  ui::MenuItem::Action(kSelectAllCaption, -1, [this] { Send(EM_SETSEL, 0, -1); })}});
     SetPopupMenu(&menu_);
-    SetWindowSubclass(Handle(), &TextView::ViewProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Handle(), &SubclassProcedure<TextView, &TextView::HandleViewMessage>, 0, reinterpret_cast<DWORD_PTR>(this));
     // The font the control was created with came before the subclass: the parent's.
     font_ = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
 }
@@ -62,7 +62,7 @@ TextView::TextView(const Args& args) : readOnly_(args.readOnly)
 TextView::~TextView()
 {
     if (readOnly_)
-        RemoveWindowSubclass(Handle(), &TextView::ViewProcedure, 0);
+        RemoveWindowSubclass(Handle(), &SubclassProcedure<TextView, &TextView::HandleViewMessage>, 0);
 }
 
 void TextView::SetContent(const std::wstring& text)
@@ -91,15 +91,6 @@ bool TextView::HasSelection() const
     CHARRANGE range{};
     Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     return range.cpMin != range.cpMax;
-}
-
-LRESULT CALLBACK TextView::ViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
-{
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &TextView::ViewProcedure, 0);
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return RunGuarded([&] { return reinterpret_cast<TextView*>(self)->HandleViewMessage(message, wParam, lParam); });
 }
 
 LRESULT TextView::HandleViewMessage(UINT message, WPARAM wParam, LPARAM lParam)

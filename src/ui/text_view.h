@@ -40,7 +40,6 @@ protected:
     void OnColorChanged(COLORREF color) override;
 
 private:
-    static LRESULT CALLBACK ViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     LRESULT HandleViewMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HasSelection() const;
 
