@@ -94,7 +94,8 @@ TForm1::TForm1(app::SettingsFile settings, components::TrayShell& trayShell)
       Label2({.parent = Image1.Handle(), .bounds = OnPicture(360, 24), .text = std::wstring(app::kLabelProducts)}),
       Label3({.parent = Image1.Handle(), .bounds = OnPicture(360, 208), .text = std::wstring(app::kLabelMethod)}),
       ListBox1({.parent = Image1.Handle(), .bounds = OnPicture(24, 40, 313, 393)}),
-      DBMemo1({.parent = Image1.Handle(), .bounds = OnPicture(360, 40, 377, 161)}),
+      // Many recipes have more ingredient lines than the view's height: its scroll bar shows them all.
+      DBMemo1({.parent = Image1.Handle(), .bounds = OnPicture(360, 40, 377, 161), .verticalScrollBar = true}),
       DBMemo2({.parent = Image1.Handle(), .bounds = OnPicture(360, 224, 377, 209), .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {205, 310, 50}}),
       ADOConnection1(std::wstring(catalogue::kCatalogueConnection)),
@@ -371,8 +372,12 @@ void TForm1::FindExecute()
 
 void TForm1::FindDialogFind()
 {
-    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText()))
+    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText())) {
+        // The recipe the search highlights is the one shown, and its name is not hidden by the dialog.
+        ListBox1Click();
+        FindDialog.KeepClearOf(ListBox1.ItemScreenRect(ListBox1.SelectedIndex()));
         return;
+    }
     ui::Application::Current().ShowMessage(std::wstring(catalogue::kNoMoreRecipes));
     FindDialog.CloseDialog();
 }

@@ -55,7 +55,8 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
               .picture = ui::BitmapResource(IDB_ADD_BUTTON),
               .button = true}),
       Label4({.parent = Image2.Handle(), .bounds = {472, 8}, .text = std::wstring(personal::kListLabel)}),
-      ListBox1({.parent = Image2.Handle(), .bounds = {472, 24, 177, 321}}),
+      // Long names are reached with a horizontal scroll bar instead of being cut.
+      ListBox1({.parent = Image2.Handle(), .bounds = {472, 24, 177, 321}, .horizontalScroll = true}),
       Hints({.owner = Handle()}),
       ADOConnection1(personal::kAddRecipeConnection),
       ADOTable1(ADOConnection1),
@@ -141,7 +142,7 @@ void TForm4::Image3Click()
     ListBox1.Clear();
     personal::ListNames(ADOTable1, ListBox1);
     Close();
-    Form5->Show();
+    Form5->ShowAfterAdd();
 }
 
 void TForm4::N1Click()

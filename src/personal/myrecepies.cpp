@@ -28,7 +28,8 @@ TForm5::TForm5()
     : ui::Form({.className = L"TForm5",
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
-                .clientHeight = kClientHeight}),
+                .clientHeight = kClientHeight,
+                .overMainForm = true}),
       ImageList1(IDB_MY_RECIPES_MENU),
       PopupMenu1({.items = {ui::MenuItem::Action(std::wstring(personal::kRemoveItem), 2, [this] { N1Click(); }),
                             ui::MenuItem::Separator(),
@@ -43,7 +44,8 @@ TForm5::TForm5()
       Label2({.parent = Image1.Handle(), .bounds = {376, 24}, .text = std::wstring(personal::kProductsTitle)}),
       Label3({.parent = Image1.Handle(), .bounds = {376, 192}, .text = std::wstring(personal::kMethodTitle)}),
       ListBox1({.parent = Image1.Handle(), .bounds = {24, 40, 313, 353}}),
-      DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}}),
+      // A scroll bar, so that no ingredient line is hidden.
+      DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}, .verticalScrollBar = true}),
       DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
       ADOConnection1(personal::kMyRecipesConnection),
@@ -84,10 +86,25 @@ void TForm5::FormShow()
     DBMemo1.Unbind();
     DBMemo2.Unbind();
     std::vector<std::wstring> names;
-    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) {
-        StatusBar.SetPanelText(kCountPanel,
-                               std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
-    });
+    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) { ShowCount(count); });
+}
+
+void TForm5::ShowCount(int count)
+{
+    StatusBar.SetPanelText(kCountPanel, std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
+}
+
+void TForm5::AfterRemoval()
+{
+    // The count and the views follow the list: a recipe still selected is shown again from its new
+    // place; with none selected the views are blank.
+    ShowCount(ListBox1.Count());
+    if (ListBox1.SelectedIndex() >= 0) {
+        ListBox1Click();
+        return;
+    }
+    DBMemo1.Unbind();
+    DBMemo2.Unbind();
 }
 
 void TForm5::ListBox1Click()
@@ -109,6 +126,7 @@ void TForm5::N1Click()
     Form4->RecipeRemoved(index);
     personal::Tell(personal::kDeleted);
     ADOTable1.Refresh();
+    AfterRemoval();
 }
 
 void TForm5::N3Click()
@@ -117,9 +135,19 @@ void TForm5::N3Click()
     Form4->Show();
 }
 
+void TForm5::ShowAfterAdd()
+{
+    // Showing an open window again does not run the show handler.
+    if (Visible())
+        FormShow();
+    Show();
+}
+
 void TForm5::RecipeRemoved(int index)
 {
     ListBox1.Remove(index);
-    if (ADOTable1.Active())
-        ADOTable1.Refresh();
+    if (!ADOTable1.Active())
+        return;
+    ADOTable1.Refresh();
+    AfterRemoval();
 }

@@ -39,10 +39,14 @@ public:
     // The add-recipe window removed the recipe of entry `index`: the same entry goes from this list,
     // and the table no longer counts the row.
     void RecipeRemoved(int index);
+    // Shown by an add: the list is read again with the new recipe, also when the window was open.
+    void ShowAfterAdd();
 
 protected:
     void FormShow() override;
 
 private:
     void FormCreate();
+    void ShowCount(int count);
+    void AfterRemoval();
 };

@@ -191,10 +191,30 @@ void Application::Restore()
     if (Form* main = MainForm()) {
         if (!main->Visible())
             main->Show();
-        SetForegroundWindow(main->Handle());
+        SetForegroundWindow(WindowToAnswer(*main));
     }
     if (onRestore)
         onRestore();
+}
+
+HWND Application::WindowToAnswer(const Form& main) const
+{
+    if (IsWindowEnabled(main.Handle()))
+        return main.Handle();
+    // The main window is disabled by a modal form or by a box it shows. Of the modal forms only the
+    // innermost is enabled; a box disables the window that owns it.
+    std::vector<HWND> owners{main.Handle()};
+    for (const Form* form : forms_) {
+        if (form->Modal() && form->Visible())
+            owners.push_back(form->Handle());
+    }
+    for (HWND owner : owners) {
+        if (HWND popup = GetLastActivePopup(owner); popup != owner && IsWindowVisible(popup) && IsWindowEnabled(popup))
+            return popup;
+        if (owner != main.Handle() && IsWindowEnabled(owner))
+            return owner;
+    }
+    return main.Handle();
 }
 
 void Application::HandleException(std::exception_ptr error)

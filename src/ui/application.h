@@ -77,6 +77,8 @@ public:
 private:
     bool Dispatch(MSG& message);
     void HideOwnedForms();
+    // The window the user has to deal with first: a modal form or box open over the main window, else the main window.
+    HWND WindowToAnswer(const Form& main) const;
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     ui::Dialogs& dialogs_;

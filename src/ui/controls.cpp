@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include "ui/application.h"
+#include "ui/subclass.h"
 
 #include <commctrl.h>
 
@@ -20,12 +21,13 @@ DWORD BorderExStyle(bool flat)
 
 }
 
-ListBox::ListBox(const Args& args)
+ListBox::ListBox(const Args& args) : horizontalScroll_(args.horizontalScroll)
 {
     Create({.className = L"LISTBOX",
             .parent = args.parent,
             .bounds = args.bounds,
-            .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat),
+            .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat) |
+                     (horizontalScroll_ ? DWORD{WS_HSCROLL} : 0),
             .exStyle = BorderExStyle(args.flat)});
     Send(LB_SETITEMHEIGHT, 0, args.itemHeight);
 }
@@ -33,11 +35,27 @@ ListBox::ListBox(const Args& args)
 void ListBox::Clear()
 {
     Send(LB_RESETCONTENT);
+    widest_ = 0;
+    if (horizontalScroll_)
+        Send(LB_SETHORIZONTALEXTENT, 0);
 }
 
 void ListBox::Add(const std::wstring& item)
 {
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (!horizontalScroll_)
+        return;
+    HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    constexpr int kTextMargin = 6;
+    if (size.cx + kTextMargin > widest_) {
+        widest_ = size.cx + kTextMargin;
+        Send(LB_SETHORIZONTALEXTENT, widest_);
+    }
 }
 
 void ListBox::Remove(int index)
@@ -71,50 +89,19 @@ void ListBox::Select(int index)
     Send(LB_SETCURSEL, index);
 }
 
+RECT ListBox::ItemScreenRect(int index) const
+{
+    RECT item{};
+    if (Send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return {};
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+    return item;
+}
+
 void ListBox::OnCommandNotification(WORD code)
 {
     if (code == LBN_SELCHANGE && onSelectionChanged)
         onSelectionChanged();
-}
-
-TextView::TextView(const Args& args)
-{
-    const DWORD common = (args.verticalScrollBar ? WS_VSCROLL : 0) | (args.tabStop ? WS_TABSTOP : 0) | BorderStyle(args.flat);
-    if (args.readOnly) {
-        Create({.className = TextPane::ClassName(), .parent = args.parent, .bounds = args.bounds, .style = common,
-                .exStyle = BorderExStyle(args.flat)});
-        pane_ = std::make_unique<TextPane>(Handle());
-        return;
-    }
-    Create({.className = L"EDIT",
-            .parent = args.parent,
-            .bounds = args.bounds,
-            .style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | common,
-            .exStyle = BorderExStyle(args.flat)});
-    if (args.maxLength > 0)
-        Send(EM_SETLIMITTEXT, args.maxLength);
-}
-
-void TextView::OnCommandNotification(WORD code)
-{
-    if (code == EN_MAXTEXT && onMaxText)
-        onMaxText();
-}
-
-void TextView::SetContent(const std::wstring& text)
-{
-    std::wstring shown;
-    shown.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r'))
-            shown += L'\r';
-        shown += text[i];
-    }
-    SetText(shown);
-    if (!pane_) {
-        Send(EM_SETSEL, 0, 0);
-        Send(EM_SCROLLCARET);
-    }
 }
 
 Edit::Edit(const Args& args)
@@ -143,7 +130,7 @@ Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clic
             .style = SS_LEFT | SS_NOPREFIX | (link_ ? DWORD{SS_NOTIFY | WS_TABSTOP} : DWORD{0}),
             .text = args.text});
     if (link_)
-        SetWindowSubclass(Handle(), &Label::LinkProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(Handle(), &SubclassProcedure<Label, &Label::HandleLinkMessage>, 0, reinterpret_cast<DWORD_PTR>(this));
     if (args.font)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     if (size.cx == 0) {
@@ -160,16 +147,7 @@ Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clic
 Label::~Label()
 {
     if (link_)
-        RemoveWindowSubclass(Handle(), &Label::LinkProcedure, 0);
-}
-
-LRESULT CALLBACK Label::LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
-{
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &Label::LinkProcedure, 0);
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    return RunGuarded([&] { return reinterpret_cast<Label*>(self)->HandleLinkMessage(message, wParam, lParam); });
+        RemoveWindowSubclass(Handle(), &SubclassProcedure<Label, &Label::HandleLinkMessage>, 0);
 }
 
 LRESULT Label::HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,10 +1,9 @@
 // The standard controls the windows use, each created from a small argument struct.
 #pragma once
-#include "ui/text_pane.h"
+#include "ui/text_view.h"
 #include "ui/window.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,8 @@ public:
         Rect bounds;
         bool flat = true;  // a thin single border instead of the sunken 3-D one
         int itemHeight = 13;
+        // A horizontal scroll bar reaches the ends of entries wider than the list.
+        bool horizontalScroll = false;
     };
     explicit ListBox(const Args& args);
 
@@ -29,35 +30,16 @@ public:
     int SelectedIndex() const;  // -1 when nothing is selected
     // Selecting from code runs no selection handler.
     void Select(int index);
+    // Where entry `index` is on the screen; empty when the list has no such entry.
+    RECT ItemScreenRect(int index) const;
     // Runs when the user changes the selection with the mouse or the keyboard.
     std::function<void()> onSelectionChanged;
 
     void OnCommandNotification(WORD code) override;
-};
-
-// A multi-line text view: read-only for showing texts, or editable. A read-only one is drawn by the
-// program, so that a text of megabytes in one paragraph shows at once; an editable one is an EDIT.
-class TextView : public Control {
-public:
-    struct Args {
-        HWND parent = nullptr;
-        Rect bounds;
-        bool flat = true;  // a thin single border instead of the sunken 3-D one
-        bool readOnly = true;
-        bool verticalScrollBar = false;
-        bool tabStop = true;
-        int maxLength = 0;  // an editable view's most characters; 0 keeps the control's default
-    };
-    explicit TextView(const Args& args);
-    // Shows the text from its top; bare LF line ends are shown as line breaks.
-    void SetContent(const std::wstring& text);
-    // An editable view ran into its most characters: typing or a paste did not fit whole.
-    std::function<void()> onMaxText;
-
-    void OnCommandNotification(WORD code) override;
 
 private:
-    std::unique_ptr<TextPane> pane_;
+    bool horizontalScroll_;
+    int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
 };
 
 class Edit : public Control {
@@ -97,7 +79,6 @@ public:
     std::function<void()> onClick;
 
 private:
-    static LRESULT CALLBACK LinkProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     LRESULT HandleLinkMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool transparent_;

@@ -188,13 +188,26 @@ bool DataGrid::OnKeyDown(WPARAM key)
 
 void DataGrid::DeleteCurrentRow()
 {
-    if (CurrentRow() < 0)
+    const int row = CurrentRow();
+    if (row < 0)
         return;
+    confirmingRow_ = row;
+    RedrawRow(row);
+    UpdateWindow(Handle());
     auto& dialogs = Application::Current().DialogService();
-    const int answer = dialogs.MessageWithButtons(GetAncestor(Handle(), GA_ROOT), kDeleteQuestion, kDeleteCaption,
-                                                  MB_OKCANCEL | MB_ICONQUESTION, {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}});
+    int answer = IDCANCEL;
+    try {
+        answer = dialogs.MessageWithButtons(GetAncestor(Handle(), GA_ROOT), kDeleteQuestion, kDeleteCaption,
+                                            MB_OKCANCEL | MB_ICONQUESTION, {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}});
+    } catch (...) {
+        confirmingRow_ = -1;
+        throw;
+    }
+    confirmingRow_ = -1;
     if (answer == IDOK)
         table_->Delete();
+    else
+        RedrawRow(row);
 }
 
 LRESULT DataGrid::OnNotify(NMHDR* header)
@@ -231,7 +244,7 @@ bool DataGrid::OnDrawItem(const DRAWITEMSTRUCT& item)
     for (int column = 0; column < static_cast<int>(columns_.size()); ++column) {
         RECT cell{left, item.rcItem.top, left + columns_[column].width, item.rcItem.bottom};
         left = cell.right;
-        const bool current = focused && row == CurrentRow() && column == column_;
+        const bool current = (focused && row == CurrentRow() && column == column_) || row == confirmingRow_;
         FillRect(dc, &cell, GetSysColorBrush(current ? COLOR_HIGHLIGHT : COLOR_3DLIGHT));
         // Lines between cells and between rows.
         FillLine(dc, cell.right - 1, cell.top, cell.right, cell.bottom);

@@ -65,6 +65,8 @@ private:
     data::Table* table_ = nullptr;
     data::Subscription subscription_;
     int column_ = 0;
+    // The row a deletion asks about, drawn highlighted whole while the question has the focus; -1 when none.
+    int confirmingRow_ = -1;
     // Set while the grid moves the list view's selection itself, so that the move is not taken for the user's.
     bool showing_ = false;
 };

@@ -3,6 +3,8 @@
 
 #include "ui/application.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -41,6 +43,29 @@ void FindDialog::CloseDialog()
     HWND dialog = dialog_;
     Forget();
     DestroyWindow(dialog);
+}
+
+void FindDialog::KeepClearOf(const RECT& area)
+{
+    RECT dialog;
+    RECT overlap;
+    if (!dialog_ || !GetWindowRect(dialog_, &dialog) || !IntersectRect(&overlap, &dialog, &area))
+        return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    const int width = dialog.right - dialog.left;
+    const int height = dialog.bottom - dialog.top;
+    const POINT places[] = {{area.right, dialog.top}, {dialog.left, area.bottom}, {dialog.left, area.top - height},
+                            {area.left - width, dialog.top}};
+    const auto whole = [&](POINT at) {
+        return at.x >= screen.left && at.y >= screen.top && at.x + width <= screen.right && at.y + height <= screen.bottom;
+    };
+    const auto* place = std::find_if(std::begin(places), std::end(places), whole);
+    if (place == std::end(places))
+        return;
+    SetWindowPos(dialog_, nullptr, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FindDialog::Forget()

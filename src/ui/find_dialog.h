@@ -21,6 +21,9 @@ public:
     // Shows the dialog and returns at once; an open dialog is only brought to the front.
     void Execute();
     void CloseDialog();
+    // Moves an open dialog that covers `area` (screen coordinates) beside it: to its right, below,
+    // above or to its left, the first place where the dialog is whole on the screen.
+    void KeepClearOf(const RECT& area);
     HWND Handle() const { return dialog_; }
     std::wstring SearchText() const { return findText_.data(); }
 

@@ -3,10 +3,14 @@
 
 #include "ui/application.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ui {
 namespace {
+
+// Counts the showings of every form, so that a modal form knows which ones were shown while it ran.
+unsigned showings = 0;
 
 DWORD StyleOf(const FormArgs& args)
 {
@@ -33,7 +37,11 @@ Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
 }
 
 Form::Form(const FormArgs& args)
-    : color_(args.color), font_(CreateFontHandle(args.font)), clientWidth_(args.clientWidth), clientHeight_(args.clientHeight)
+    : color_(args.color),
+      font_(CreateFontHandle(args.font)),
+      clientWidth_(args.clientWidth),
+      clientHeight_(args.clientHeight),
+      overMainForm_(args.overMainForm)
 {
     const DWORD style = StyleOf(args);
     const DWORD exStyle = args.border == Border::Dialog ? WS_EX_DLGMODALFRAME : 0;
@@ -70,6 +78,7 @@ void Form::SetMenuBar(MenuHandle menu)
 
 void Form::Show(int showCommand)
 {
+    shownAt_ = ++showings;
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
 }
@@ -86,13 +95,16 @@ void Form::Close()
 
 void Form::ShowModal()
 {
+    // Already shown modally (the tray menu reaches the About box while it is open): only brought to
+    // the front. A second loop inside the first would end with it, and both would close on one Esc.
+    if (modal_) {
+        SetForegroundWindow(Handle());
+        return;
+    }
     auto& app = Application::Current();
     const HWND previous = GetActiveWindow();
     std::vector<HWND> disabled;
-    std::vector<HWND> hidden;
     for (Form* form : app.Forms()) {
-        if (!form->Visible())
-            hidden.push_back(form->Handle());
         if (form != this && IsWindowEnabled(form->Handle())) {
             EnableWindow(form->Handle(), FALSE);
             disabled.push_back(form->Handle());
@@ -100,21 +112,29 @@ void Form::ShowModal()
     }
     modal_ = true;
     Show();
+    const unsigned shown = shownAt_;
     SetForegroundWindow(Handle());
     app.ProcessUntil([this] { return !modal_; });
     // Hidden while the others were still disabled, this window would leave the activation to the
     // zero-size application window: enable them, hand the activation back, and only then hide.
     for (HWND window : disabled)
         EnableWindow(window, TRUE);
-    // A window this one showed on its way out (the add-recipe window shows the my-recipes one) is
-    // where the user goes next; otherwise the one that was active before.
+    // A window this one showed on its way out (the add-recipe window shows the my-recipes one, open
+    // or not) is where the user goes next; otherwise the one that was active before.
     HWND next = previous;
-    for (HWND window : hidden) {
-        if (window != Handle() && IsWindowVisible(window))
-            next = window;
+    unsigned latest = shown;
+    for (Form* form : app.Forms()) {
+        if (form != this && form->shownAt_ > latest && form->Visible()) {
+            latest = form->shownAt_;
+            next = form->Handle();
+        }
     }
-    if (next && next != Handle() && IsWindow(next))
+    if (next && next != Handle() && IsWindow(next)) {
         SetForegroundWindow(next);
+        // Shown while it was disabled, it became active without its controls taking the focus.
+        if (Form* form = app.FormOf(next); form && !IsChild(next, GetFocus()))
+            form->RestoreFocus();
+    }
     Hide();
     modal_ = false;
 }
@@ -149,11 +169,37 @@ void Form::OnActivate(bool active)
             lastFocus_ = focus;
         return;
     }
+    RestoreFocus();
+}
+
+void Form::RestoreFocus()
+{
     if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
         IsWindowEnabled(lastFocus_))
         ::SetFocus(lastFocus_);
     else
         FocusFirstControl();
+}
+
+void Form::CentreOverMainForm()
+{
+    const Form* main = Application::Current().MainForm();
+    if (!main || main == this || !main->Visible())
+        return;
+    RECT over;
+    RECT own;
+    GetWindowRect(main->Handle(), &over);
+    GetWindowRect(Handle(), &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    // Kept whole on the screen, the title bar first.
+    const int left = std::max<int>(screen.left, std::min<int>(screen.right - width, (over.left + over.right - width) / 2));
+    const int top = std::max<int>(screen.top, std::min<int>(screen.bottom - height, (over.top + over.bottom - height) / 2));
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::RunCreationHandler(const std::function<void()>& handler)
@@ -221,8 +267,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_SHOWWINDOW:
-        if (wParam)
+        if (wParam) {
+            if (overMainForm_)
+                CentreOverMainForm();
             FormShow();
+        }
         break;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {

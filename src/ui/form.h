@@ -24,6 +24,8 @@ struct FormArgs {
     bool minimizeButton = false;
     Color color = kButtonFace;
     FontSpec font;
+    // Placed over the middle of the main form each time it is shown, instead of the screen's.
+    bool overMainForm = false;
 };
 
 class Form : public Window {
@@ -44,6 +46,8 @@ public:
 
     // Gives the keyboard focus to the first control in tab order (containers included).
     void FocusFirstControl();
+    // Gives the keyboard focus back to the control that last had it, else to the first control.
+    void RestoreFocus();
 
     HFONT Font() const { return font_.get(); }
     HMENU MenuBar() const { return GetMenu(Handle()); }
@@ -69,6 +73,7 @@ private:
     void OnCloseRequest();
     void OnActivate(bool active);
     void FocusControl(HWND control);
+    void CentreOverMainForm();
     void MoveFocus(bool backward);
 
     Color color_;
@@ -76,6 +81,8 @@ private:
     int clientWidth_;
     int clientHeight_;
     bool modal_ = false;
+    bool overMainForm_;
+    unsigned shownAt_ = 0;  // the number of the form's last showing among all forms' showings
     bool activationPending_ = false;
     // The control that had the focus when the form was last deactivated.
     HWND lastFocus_ = nullptr;

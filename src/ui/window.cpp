@@ -245,6 +245,7 @@ void Control::SetColor(Color color)
 {
     color_ = color;
     colored_ = true;
+    OnColorChanged(color.Resolve());
     InvalidateRect(Handle(), nullptr, TRUE);
     UpdateWindow(Handle());
 }

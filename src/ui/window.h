@@ -106,6 +106,8 @@ public:
     bool OnContextMenu(LPARAM at);
 
 protected:
+    // A control that paints its background itself takes the colour here; others ask the parent.
+    virtual void OnColorChanged(COLORREF) {}
     struct CreateArgs {
         const wchar_t* className = nullptr;
         HWND parent = nullptr;

@@ -131,6 +131,24 @@ TEST_F(TrayTest, MinimizeAndRestoreByEveryWay)
     }
 }
 
+TEST_F(TrayTest, ARestoreWithAModalWindowOpenBringsThatWindowToTheFront)
+{
+    form->Show();
+    ui::Form modal({.className = L"ModalProbe", .caption = L"Инфо", .clientWidth = 200, .clientHeight = 100, .border = ui::Border::Dialog});
+    HWND front = nullptr;
+    modal.StartTimer(1, 10, [&] {
+        modal.StopTimer(1);
+        form->N4Click();
+        LeftClick();
+        front = GetForegroundWindow();
+        modal.Close();
+    });
+    modal.ShowModal();
+
+    EXPECT_EQ(front, modal.Handle()) << (front == form->Handle() ? "the disabled main window is in front" : "another window is in front");
+    EXPECT_EQ(Now(), kShown);
+}
+
 TEST_F(TrayTest, ADoubleClickActsAsOneClick)
 {
     form->Show();

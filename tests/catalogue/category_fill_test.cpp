@@ -1,7 +1,9 @@
 // Browsing the catalogue in the main window: category fills, the status text, and showing the chosen recipe.
 #include "app/pelnor.h"
 #include "support/catalogue_db.h"
+#include "support/keyboard.h"
 #include "support/main_window_fixture.h"
+#include "support/recipe_texts.h"
 #include "ui/text.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +145,18 @@ TEST_F(CategoryFillTest, ChoosingAnEntryShowsTheRowAtItsPosition)
         EXPECT_EQ(Method(), Narrow(kSpring.rows[entry].burn));
     }
     EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(CategoryFillTest, EveryIngredientLineOfALongListCanBeScrolledInto)
+{
+    const std::wstring products = test_support::IngredientLines(19);
+    OpenMainWindow({kSoups, {.name = L"Пролет", .rows = {{L"Беф бургиньон", products, L"Задушава се."}}}});
+    Form().Show();
+    RunCommand(L"Prolet");
+    ChooseEntry(0);
+    ASSERT_EQ(Form().DBMemo1.Text(), products);
+    EXPECT_TRUE(GetWindowLongW(Form().DBMemo1.Handle(), GWL_STYLE) & WS_VSCROLL) << "no sign that more lines follow";
+    EXPECT_GT(test_support::FirstLineShownAtTheEnd(Form().DBMemo1.Handle()), 0) << "the last lines cannot be reached";
 }
 
 TEST_F(CategoryFillTest, SwitchingCategoryBlanksTheViewsUntilTheNextChoice)

@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -16,7 +17,7 @@ using test_support::RecipeRow;
 
 RecipeRow Named(const wchar_t* name)
 {
-    return {name, L"продукти", L"приготвяне"};
+    return {name, std::wstring(L"продукти за ") + name, std::wstring(L"приготвяне на ") + name};
 }
 
 class RecipeSearchTest : public test_support::AppTest {
@@ -94,15 +95,27 @@ TEST_F(RecipeSearchTest, SuccessiveFindsWalkTheMatchesCaseSensitivelyThenReportT
     EXPECT_EQ(form->ListBox1.SelectedIndex(), 2);
 }
 
-TEST_F(RecipeSearchTest, SelectingAMatchDoesNotShowTheRecipe)
+TEST_F(RecipeSearchTest, AMatchIsTheRecipeShownAndTheDialogKeepsClearOfItsName)
 {
+    form->Show();
     Run(L"Prolet");
     Run(L"Find");
+    const HWND dialog = form->FindDialog.Handle();
+    ASSERT_NE(dialog, nullptr);
+    // The dialog stands over the entry the search is going to find.
+    const RECT entry = form->ListBox1.ItemScreenRect(4);
+    SetWindowPos(dialog, nullptr, entry.left + 10, entry.top - 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
     FindNext(L"Салата");
 
     EXPECT_EQ(form->ListBox1.SelectedIndex(), 4);
-    EXPECT_EQ(form->DBMemo1.Text(), L"");
-    EXPECT_EQ(form->DBMemo2.Text(), L"");
+    EXPECT_EQ(form->DBMemo1.Text(), L"продукти за Салата");
+    EXPECT_EQ(form->DBMemo2.Text(), L"приготвяне на Салата");
+    RECT found = form->ListBox1.ItemScreenRect(4);
+    RECT dialogRect;
+    GetWindowRect(dialog, &dialogRect);
+    RECT overlap;
+    EXPECT_FALSE(IntersectRect(&overlap, &dialogRect, &found)) << "the dialog covers the entry found";
 }
 
 TEST_F(RecipeSearchTest, ACategoryChangeKeepsThePositionInTheNewList)

@@ -6,7 +6,9 @@
 #include "personal/texts.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
+#include "support/keyboard.h"
 #include "support/my_recipes_db.h"
+#include "support/recipe_texts.h"
 #include "support/scripted_menus.h"
 #include "ui/text.h"
 
@@ -250,6 +252,36 @@ TEST_F(OwnRecipeWindowsTest, ASuccessfulAddClosesTheAddWindowAndListsTheRecipeIn
     EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 4 Рецепти");
 }
 
+// The add-recipe window shown modally from the main window, where the user types a recipe and adds it.
+TEST_F(OwnRecipeWindowsTest, AnAddListsTheRecipeInTheMyRecipesWindowWithTheFocusOnTheListOpenOrNot)
+{
+    for (const bool openBefore : {false, true}) {
+        SCOPED_TRACE(openBefore ? "the my-recipes window open before" : "the my-recipes window closed before");
+        // The program's first window, as the main window is.
+        ui::Form main({.caption = L"Велмора XP"});
+        Open({kThree[0]});
+        main.Show();
+        SetForegroundWindow(main.Handle());
+        if (openBefore)
+            mine->Show();
+        ASSERT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), openBefore ? L"Моите Рецепти: 1 Рецепти" : L"");
+        SwitchTo(test_support::kBulgarian);
+        add->StartTimer(1, 10, [this] {
+            add->StopTimer(1);
+            Type(kThree[1]);
+            add->Image3Click();
+        });
+        add->ShowModal();
+
+        EXPECT_EQ(Entries(mine->ListBox1), (std::vector<std::wstring>{L"Баница", L"Таратор"}));
+        EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 2 Рецепти");
+        EXPECT_EQ(GetActiveWindow(), mine->Handle());
+        EXPECT_EQ(GetFocus(), mine->ListBox1.Handle()) << "no control of the my-recipes window has the focus";
+        add.reset();
+        mine.reset();
+    }
+}
+
 TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtTheSelectedPlace)
 {
     Open({kThree[0], {L"Таратор", L"първи", L"първи"}, {L"Таратор", L"втори", L"втори"}});
@@ -264,6 +296,18 @@ TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtThe
         mine->ListBox1Click();
         EXPECT_EQ(mine->DBMemo1.Text(), index == 2 ? L"втори" : L"кори\r\nсирене");
     }
+}
+
+TEST_F(OwnRecipeWindowsTest, EveryIngredientLineOfALongListCanBeScrolledInto)
+{
+    const std::wstring products = test_support::IngredientLines(19);
+    Open({{L"Беф бургиньон", products, L"Задушава се."}});
+    mine->Show();
+    mine->ListBox1.Select(0);
+    mine->ListBox1Click();
+    ASSERT_EQ(mine->DBMemo1.Text(), products);
+    EXPECT_TRUE(GetWindowLongW(mine->DBMemo1.Handle(), GWL_STYLE) & WS_VSCROLL) << "no sign that more lines follow";
+    EXPECT_GT(test_support::FirstLineShownAtTheEnd(mine->DBMemo1.Handle()), 0) << "the last lines cannot be reached";
 }
 
 enum class Remover { AddWindow, MyRecipesWindow };
@@ -326,6 +370,40 @@ TEST_P(RemoveTest, AfterARemovalInTheOtherWindowTheSameEntryNamesTheSameRow)
     EXPECT_TRUE(Errors().empty());
 }
 
+TEST_P(RemoveTest, AfterARemovalTheCountIsTheNewOneAndNoRecipeIsShownWhenNoneIsSelected)
+{
+    Open({kThree[0], kThree[1]});
+    add->Show();
+    mine->Show();
+    mine->ListBox1.Select(1);
+    mine->ListBox1Click();
+    ASSERT_EQ(mine->DBMemo1.Text(), L"краставици");
+    dialogs.messageAnswers = {IDYES};
+    Remove(GetParam(), 1);
+
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 1 Рецепти");
+    EXPECT_EQ(mine->ListBox1.SelectedIndex(), -1);
+    EXPECT_EQ(mine->DBMemo1.Text(), L"");
+    EXPECT_EQ(mine->DBMemo2.Text(), L"");
+}
+
+TEST_F(OwnRecipeWindowsTest, ARecipeStillSelectedAfterARemovalInTheAddWindowIsStillTheOneShown)
+{
+    Open(kThree);
+    add->Show();
+    mine->Show();
+    mine->ListBox1.Select(2);
+    mine->ListBox1Click();
+    dialogs.messageAnswers = {IDYES};
+    add->ListBox1.Select(0);
+    add->N1Click();
+
+    EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 2 Рецепти");
+    ASSERT_EQ(mine->ListBox1.SelectedIndex(), 1);
+    EXPECT_EQ(mine->ListBox1.Item(1), L"Мусака");
+    EXPECT_EQ(mine->DBMemo1.Text(), L"картофи");
+}
+
 TEST_P(RemoveTest, NoAnswerOrNoSelectionDeletesNothing)
 {
     Open(kThree);
@@ -362,6 +440,38 @@ TEST_F(OwnRecipeWindowsTest, ChangePutsTheSelectedNameIntoTheNameFieldAndAnAddTh
     add->Image3Click();
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kNameTaken)}));
     EXPECT_EQ(StoredRecipes(), kThree);
+}
+
+TEST_F(OwnRecipeWindowsTest, ALongNameInTheAddWindowsListCanBeScrolledToItsEnd)
+{
+    const std::wstring longName = L"Телешко задушено с гъби, моркови и бяло вино";
+    Open({kThree[0], {longName, L"телешко", L"Задушава се."}});
+    add->Show();
+    RECT client;
+    GetClientRect(add->ListBox1.Handle(), &client);
+    EXPECT_TRUE(GetWindowLongW(add->ListBox1.Handle(), GWL_STYLE) & WS_HSCROLL);
+    EXPECT_GT(SendMessageW(add->ListBox1.Handle(), LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+}
+
+TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowShowsOverTheMiddleOfTheMainWindowWhereverItIs)
+{
+    ui::Form main({.caption = L"Велмора XP", .clientWidth = 762, .clientHeight = 508});
+    Open(kThree);
+    const auto middle = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    for (const POINT at : {POINT{0, 0}, POINT{200, 150}}) {
+        SetWindowPos(main.Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        main.Show();
+        mine->Show();
+        const POINT over = middle(main.Handle());
+        const POINT own = middle(mine->Handle());
+        EXPECT_NEAR(own.x, over.x, 1) << "main window at " << at.x << "," << at.y;
+        EXPECT_NEAR(own.y, over.y, 1) << "main window at " << at.x << "," << at.y;
+        mine->Hide();
+    }
 }
 
 TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)

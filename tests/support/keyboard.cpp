@@ -27,4 +27,10 @@ void PressKey(HWND control, WPARAM key, bool control_down, bool shift_down)
     SetModifiers(false, false);
 }
 
+int FirstLineShownAtTheEnd(HWND view)
+{
+    PressKey(view, VK_END, true);
+    return static_cast<int>(SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
 }

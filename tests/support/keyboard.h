@@ -8,4 +8,8 @@ namespace test_support {
 // key state is set and the key goes through the application's message loop.
 void PressKey(HWND control, WPARAM key, bool control_down = false, bool shift_down = false);
 
+// Presses Ctrl+End in a text view and answers the first line it then shows: 0 when the text fits
+// or the view cannot scroll.
+int FirstLineShownAtTheEnd(HWND view);
+
 }

@@ -13,6 +13,15 @@ inline std::wstring ProductsOf(const std::wstring& name)
     return text;
 }
 
+// As many ingredient lines as a long recipe has, one per line.
+inline std::wstring IngredientLines(int count)
+{
+    std::wstring text;
+    for (int line = 1; line <= count; ++line)
+        text += std::to_wstring(line * 10) + L" г съставка " + std::to_wstring(line) + (line < count ? L"\r\n" : L"");
+    return text;
+}
+
 inline std::wstring MethodOf(const std::wstring& name)
 {
     std::wstring text;

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -38,7 +39,7 @@ TEST(GridText, ShowsDecimalNumbersWithTheDecimalComma)
 
 class DataGridTest : public test_support::AppTest {
 protected:
-    void Open(const std::vector<std::string>& rows)
+    void Open(const std::vector<std::string>& rows, bool readOnly = true)
     {
         std::string sql = "CREATE TABLE t (\"Име\" TEXT, \"Тегло\" REAL, \"Брой\" INTEGER);";
         for (const auto& row : rows)
@@ -51,7 +52,8 @@ protected:
         grid = std::make_unique<ui::DataGrid>(ui::DataGrid::Args{
             .parent = form.Handle(),
             .bounds = {0, 0, 300, 200},
-            .columns = {{.field = L"Име", .width = 120}, {.field = L"Тегло", .width = 80, .centred = true}, {.field = L"Брой", .width = 80, .centred = true}}});
+            .columns = {{.field = L"Име", .width = 120}, {.field = L"Тегло", .width = 80, .centred = true}, {.field = L"Брой", .width = 80, .centred = true}},
+            .readOnly = readOnly});
         grid->Bind(*table);
         form.Show();
         grid->SetFocus();
@@ -230,6 +232,46 @@ TEST_F(DataGridTest, CtrlDeleteInAReadOnlyGridDoesNothing)
     test_support::PressKey(grid->Handle(), VK_DELETE, true);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(table->RecordCount(), 1u);
+}
+
+// Whether a row is drawn with the highlight colour in its second column, away from its text.
+bool DrawnHighlighted(ui::DataGrid& grid, int row)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 20);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTVIEW;
+    item.itemID = static_cast<UINT>(row);
+    item.hwndItem = grid.Handle();
+    item.hDC = dc;
+    item.rcItem = {0, 0, 280, 18};
+    grid.OnDrawItem(item);
+    const COLORREF pixel = GetPixel(dc, 123, 2);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixel == GetSysColor(COLOR_HIGHLIGHT);
+}
+
+TEST_F(DataGridTest, CtrlDeleteHighlightsTheRowItAsksAboutWhileItAsks)
+{
+    Open({"'a', 1.5, 1", "'b', 2.5, 2"}, false);
+    test_support::PressKey(grid->Handle(), VK_DOWN);
+    test_support::PressKey(grid->Handle(), VK_DOWN);
+    ASSERT_EQ(grid->CurrentRow(), 1);
+    std::vector<std::pair<bool, bool>> seen;  // rows 0 and 1 highlighted while asked
+    dialogs.whileShown = [&](const test_support::ShownMessage&) { seen.emplace_back(DrawnHighlighted(*grid, 0), DrawnHighlighted(*grid, 1)); };
+    dialogs.messageAnswers = {IDCANCEL};
+    test_support::PressKey(grid->Handle(), VK_DELETE, true);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, L"Delete record?");
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{false, true}}));
+    EXPECT_FALSE(DrawnHighlighted(*grid, 1)) << "the row stays highlighted after the answer";
+    EXPECT_EQ(table->RecordCount(), 2u);
 }
 
 }

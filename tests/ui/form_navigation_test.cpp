@@ -149,4 +149,26 @@ TEST_F(FormNavigationTest, EscClosesAModalFormAndTheFocusComesBackToTheControlTh
     }
 }
 
+TEST_F(FormNavigationTest, ShowingAnOpenModalFormAgainChangesNothingAndOneEscClosesIt)
+{
+    ShowActive();
+    form.method.SetFocus();
+    SampleForm modal{L"SampleModal"};
+    bool closedByTheSecondShowing = false;
+    modal.StartTimer(1, 10, [&] {
+        modal.StopTimer(1);
+        // As the tray menu opens the About box while it is open: the Esc is typed in the box.
+        PostMessageW(modal.list.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        modal.ShowModal();
+        closedByTheSecondShowing = !modal.Visible();
+    });
+    modal.ShowModal();
+
+    EXPECT_FALSE(closedByTheSecondShowing) << "the second showing ran a loop of its own";
+    EXPECT_FALSE(modal.Visible());
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+    EXPECT_EQ(GetActiveWindow(), form.Handle());
+    EXPECT_EQ(Focused(), "method");
+}
+
 }

@@ -269,7 +269,7 @@ public:
                 Fail(L"the entry above the last is not selected");
         }
         // Another process's control text is read by asking the control, not with GetWindowText.
-        if (HWND view = ChildOfClass(window_, L"VelmoraTextView"); !view || SendMessageW(view, WM_GETTEXTLENGTH, 0, 0) == 0)
+        if (HWND view = ChildOfClass(window_, L"RICHEDIT50W"); !view || SendMessageW(view, WM_GETTEXTLENGTH, 0, 0) == 0)
             Fail(L"the selected recipe is not shown");
         Report(program_, size_, "select", Median(times));
         Report(program_, size_, "select_in_view", Median(inView));
