@@ -6,6 +6,7 @@
 """
 import os
 import re
+import sqlite3
 import zipfile
 from pathlib import Path
 
@@ -64,3 +65,17 @@ def shipped_files():
     files = portable_files()
     del files[NOTE]
     return files
+
+
+def write_cooks_data(folder, recipe):
+    """What a cook leaves in an installed program folder: settings, an own recipe (name, products,
+    method) and a deleted row of the measures table. Returns the files' contents by their names."""
+    folder = Path(folder)
+    (folder / SETTINGS).write_bytes(SETTINGS_TEXT)
+    with sqlite3.connect(folder / OWN_RECIPES) as db:
+        db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)', recipe)
+    db.close()
+    with sqlite3.connect(folder / MEASURES) as db:
+        db.execute(f'DELETE FROM "{MEASURES_TABLE}" WHERE ID = (SELECT MIN(ID) FROM "{MEASURES_TABLE}")')
+    db.close()
+    return {name: (folder / name).read_bytes() for name in (SETTINGS, OWN_RECIPES, MEASURES)}

@@ -17,8 +17,8 @@ import unittest
 from pathlib import Path
 
 import wine_session as session
-from release import (ARCH, BUILT_PROGRAM, FOLDER, MEASURES, MEASURES_TABLE, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM,
-                     SETTINGS, SETTINGS_TEXT, release_files)
+from release import (ARCH, BUILT_PROGRAM, FOLDER, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM, SETTINGS, SETTINGS_TEXT,
+                     release_files, write_cooks_data)
 
 OTHER_ARCH = "i686"
 OTHER_BUILD = Path(os.environ["VELMORA_OTHER_BUILD"]).resolve()
@@ -118,22 +118,11 @@ class InstallOverTheOtherEditionTest(unittest.TestCase):
         if (self.folder / "uninstall.exe").exists():
             session.uninstall(self.folder)
 
-    def write_own_data(self):
-        (self.folder / SETTINGS).write_bytes(SETTINGS_TEXT)
-        with sqlite3.connect(self.folder / OWN_RECIPES) as db:
-            db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)',
-                       ("Мусака на мама", "картофи, кайма, яйца", "Печете 45 минути."))
-        db.close()
-        with sqlite3.connect(self.folder / MEASURES) as db:
-            db.execute(f'DELETE FROM "{MEASURES_TABLE}" WHERE ID = (SELECT MAX(ID) FROM "{MEASURES_TABLE}")')
-        db.close()
-        return {name: (self.folder / name).read_bytes() for name in (SETTINGS, OWN_RECIPES, MEASURES)}
-
     def test_either_installer_installs_over_the_other_and_keeps_own_data(self):
         this_setup, other_setup = release_files(ARCH)[0], release_files(OTHER_ARCH)[0]
         session.install(other_setup, self.folder)
         self.assertEqual((self.folder / PROGRAM).read_bytes(), OTHER_PROGRAM.read_bytes())
-        own_data = self.write_own_data()
+        own_data = write_cooks_data(self.folder, ("Мусака на мама", "картофи, кайма, яйца", "Печете 45 минути."))
         for setup, program in ((this_setup, BUILT_PROGRAM), (other_setup, OTHER_PROGRAM)):
             with self.subTest(setup=setup.name):
                 # Without a folder the installer takes the one of the install that is there.

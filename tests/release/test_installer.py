@@ -8,8 +8,8 @@ from pathlib import Path
 
 import wine_session as session
 from pe_resources import read_version_info
-from release import (BUILT_PROGRAM, FOLDER, MEASURES, MEASURES_TABLE, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM,
-                     SETTINGS, SETTINGS_TEXT, SETUP, UNINSTALLER, VERSION, shipped_files)
+from release import (BUILT_PROGRAM, FOLDER, MEASURES, OWN_RECIPES, OWN_RECIPES_TABLE, PROGRAM, SETTINGS, SETUP,
+                     UNINSTALLER, VERSION, shipped_files, write_cooks_data)
 from shell_link import read_shell_link
 
 
@@ -84,17 +84,9 @@ class OwnDataTest(unittest.TestCase):
         self.folder = scratch / FOLDER
         session.install(SETUP, self.folder)
         self.addCleanup(self.uninstall_if_installed)
-        (self.folder / SETTINGS).write_bytes(SETTINGS_TEXT)
         self.own_recipes = self.folder / OWN_RECIPES
-        with sqlite3.connect(self.own_recipes) as db:
-            db.execute(f'INSERT INTO "{OWN_RECIPES_TABLE}" (Name, Products, Burn) VALUES (?, ?, ?)',
-                       ("Баница на баба", "яйца, сирене, кори", "Печете 40 минути."))
-        db.close()
-        with sqlite3.connect(self.folder / MEASURES) as db:
-            db.execute(f'DELETE FROM "{MEASURES_TABLE}" WHERE ID = (SELECT MIN(ID) FROM "{MEASURES_TABLE}")')
-        db.close()
-        self.own_data = {path: path.read_bytes()
-                         for path in (self.folder / SETTINGS, self.own_recipes, self.folder / MEASURES)}
+        self.own_data = {self.folder / name: contents for name, contents in write_cooks_data(
+            self.folder, ("Баница на баба", "яйца, сирене, кори", "Печете 40 минути.")).items()}
 
     def uninstall_if_installed(self):
         if (self.folder / UNINSTALLER).exists():
