@@ -201,4 +201,9 @@ std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table)
     return L"Полето " + Quoted(field) + L" в таблицата " + Quoted(table) + L" няма стойност.";
 }
 
+std::wstring NoFullTextSearch(std::wstring_view path)
+{
+    return L"Търсенето в " + Quoted(path) + L" не може да започне: библиотеката SQLite е без пълнотекстово търсене (FTS5).";
+}
+
 }  // namespace data::messages

@@ -28,5 +28,6 @@ std::wstring NotDurable(std::wstring_view path);
 std::wstring NotInserting(std::wstring_view table);
 std::wstring FieldMissing(std::wstring_view field, std::wstring_view table);
 std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table);
+std::wstring NoFullTextSearch(std::wstring_view path);
 
 }  // namespace data::messages
