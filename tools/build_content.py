@@ -71,6 +71,52 @@ def build_catalogue(src_dir, db_path):
     os.replace(tmp, db_path)
 
 
+# The search index beside the catalogue, as the program builds it for a catalogue that has none:
+# the same tables, the same format mark, the same fingerprint of the catalogue file.
+SEARCH_INDEX_FORMAT = "1"
+
+
+def catalogue_fingerprint(path):
+    """Size, last write (whole seconds), and the header's change counter and schema cookie."""
+    with open(path, "rb") as f:
+        header = f.read(100)
+    info = os.stat(path)
+    counter = int.from_bytes(header[24:28], "big")
+    cookie = int.from_bytes(header[40:44], "big")
+    return f"{info.st_size}:{int(info.st_mtime)}:{counter}:{cookie}"
+
+
+def build_search_index(catalogue_path, index_path):
+    tmp = index_path + ".tmp"
+    if os.path.exists(tmp):
+        os.remove(tmp)
+    catalogue = sqlite3.connect(f"file:{catalogue_path}?mode=ro", uri=True)
+    db = sqlite3.connect(tmp, isolation_level=None)
+    db.execute("PRAGMA journal_mode = OFF")
+    db.execute("CREATE TABLE velmora_index (key TEXT PRIMARY KEY, value TEXT)")
+    db.execute("CREATE TABLE places (docid INTEGER PRIMARY KEY, tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+               "ordinal INTEGER NOT NULL)")
+    db.execute("CREATE VIRTUAL TABLE recipes USING fts5(name, products, burn, content='', "
+               "tokenize='unicode61 remove_diacritics 0')")
+    db.execute("BEGIN")
+    docid = 0
+    tables = [row[0] for row in catalogue.execute("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")]
+    for table in tables:
+        rows = catalogue.execute(f'SELECT rowid, name, Products, Burn FROM "{table}" ORDER BY rowid')
+        for ordinal, (rowid, name, products, burn) in enumerate(rows):
+            docid += 1
+            db.execute("INSERT INTO recipes (rowid, name, products, burn) VALUES (?, ?, ?, ?)",
+                       (docid, name or "", products or "", burn or ""))
+            db.execute("INSERT INTO places (docid, tbl, row, ordinal) VALUES (?, ?, ?, ?)", (docid, table, rowid, ordinal))
+    db.execute("INSERT INTO recipes (recipes) VALUES ('optimize')")
+    db.execute("INSERT INTO velmora_index (key, value) VALUES ('format', ?)", (SEARCH_INDEX_FORMAT,))
+    db.execute("INSERT INTO velmora_index (key, value) VALUES ('catalogue', ?)", (catalogue_fingerprint(catalogue_path),))
+    db.execute("COMMIT")
+    db.close()
+    catalogue.close()
+    os.replace(tmp, index_path)
+
+
 def cell(text):
     text = text.strip()
     if re.fullmatch(r"-?\d+", text):
@@ -139,7 +185,9 @@ def main(content, out):
     advice_dir = os.path.join(out, "Favour Advice")
     os.makedirs(data_dir, exist_ok=True)
     os.makedirs(advice_dir, exist_ok=True)
-    build_catalogue(os.path.join(content, "catalogue"), os.path.join(data_dir, "pelnor_recepies.rec"))
+    catalogue = os.path.join(data_dir, "pelnor_recepies.rec")
+    build_catalogue(os.path.join(content, "catalogue"), catalogue)
+    build_search_index(catalogue, os.path.join(data_dir, "pelnor_recepies.idx"))
     build_my_recipes(os.path.join(data_dir, "pelnor_myrecepies.rec"))
     advice = os.path.join(content, "advice")
     for name in sorted(os.listdir(advice)):

@@ -202,6 +202,44 @@ class Catalogue(unittest.TestCase):
                     self.assertFalse(problems, "; ".join(problems))
 
 
+class SearchIndex(unittest.TestCase):
+    """The shipped search index belongs to the shipped catalogue, so the program takes it as it is."""
+
+    def setUp(self):
+        self.catalogue = open_db(self, "Data", "pelnor_recepies.rec")
+        self.index = open_db(self, "Data", "pelnor_recepies.idx")
+
+    def meta(self, key):
+        row = self.index.execute("SELECT value FROM velmora_index WHERE key = ?", (key,)).fetchone()
+        return row[0] if row else None
+
+    def test_made_for_this_catalogue_in_the_program_s_format(self):
+        self.assertEqual(self.meta("format"), "1")
+        path = os.path.join(out_dir(), "Data", "pelnor_recepies.rec")
+        with open(path, "rb") as f:
+            header = f.read(100)
+        info = os.stat(path)
+        expected = (f"{info.st_size}:{int(info.st_mtime)}:{int.from_bytes(header[24:28], 'big')}:"
+                    f"{int.from_bytes(header[40:44], 'big')}")
+        self.assertEqual(self.meta("catalogue"), expected)
+
+    def test_every_recipe_is_in_its_place(self):
+        places = self.index.execute("SELECT tbl, row, ordinal FROM places").fetchall()
+        expected = []
+        for table in RECIPE_TABLES + (SPICE_TABLE,):
+            ids = [r[0] for r in self.catalogue.execute(f'SELECT rowid FROM "{table}" ORDER BY rowid')]
+            expected += [(table, rowid, ordinal) for ordinal, rowid in enumerate(ids)]
+        self.assertEqual(sorted(places), sorted(expected))
+
+    def test_words_are_found_by_their_beginnings_case_folded(self):
+        found = self.index.execute(
+            "SELECT p.tbl, p.row FROM recipes JOIN places AS p ON p.docid = recipes.rowid "
+            "WHERE recipes MATCH ?", ('"ШОПСК"*',)).fetchall()
+        names = [self.catalogue.execute(f'SELECT name FROM "{table}" WHERE rowid = ?', (row,)).fetchone()[0]
+                 for table, row in found]
+        self.assertTrue(any("Шопска" in name for name in names), names)
+
+
 class RecipeRules(unittest.TestCase):
     """The helpers above catch what they are meant to catch."""
 
