@@ -119,6 +119,8 @@ void Edit::OnCommandNotification(WORD code)
 {
     if (code == EN_MAXTEXT && onMaxText)
         onMaxText();
+    if (code == EN_CHANGE && onChange)
+        onChange();
 }
 
 Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clickable)

@@ -54,6 +54,8 @@ public:
     // Typing or a paste did not fit whole into the most characters the field takes.
     std::function<void()> onMaxText;
 
+    // Runs after every change of the text, typed or set.
+    std::function<void()> onChange;
     void OnCommandNotification(WORD code) override;
 };
 
