@@ -7,8 +7,13 @@
 #include "catalogue/categories.h"
 #include "catalogue/category_fill.h"
 #include "catalogue/recipe_search.h"
+#include "catalogue/search_places.h"
+#include "catalogue/search_texts.h"
+#include "catalogue/searchall.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
+#include "personal/recipe_store.h"
+#include "personal/texts.h"
 #include "reference/about.h"
 #include "reference/popmenu.h"
 #include "reference/readme.h"
@@ -17,6 +22,7 @@
 #include "ui/menu.h"
 #include "ui/resource_text.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -61,6 +67,8 @@ const CommandSpec kCommands[] = {
     {L"PostniSladki", L"Постни и пържени сладки", L"Какво ли да си опържа ?", L"Меню", 0, &TForm1::PostniSladkiExecute},
     {L"Drebnisladki", L"Дребни сладки", L"Какви сладки да направя ?", L"Меню", 19, &TForm1::DrebnisladkiExecute},
     {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11, &TForm1::KokteiliExecute},
+    {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16,
+     &TForm1::SearchAllExecute},
 };
 
 ui::FormArgs MainFormArgs()
@@ -113,6 +121,8 @@ TForm1::TForm1(app::SettingsFile settings, components::TrayShell& trayShell)
     RunCreationHandler([this] { FormCreate(); });
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::AddCommands()
 {
     for (const auto& spec : kCommands) {
@@ -161,6 +171,8 @@ void TForm1::BuildMenuBar()
                                   MenuItem::Of(ActionManager1.Get(L"Readme"), std::wstring(app::kReadmeMenuCaption)),
                                   MenuItem::Separator(),
                                   item(L"About"),
+                                  MenuItem::Separator(),
+                                  item(L"SearchAll"),
                               }),
             MenuItem::Submenu(std::wstring(app::kMenuReference), 12, {item(L"suveti"), item(L"Enciklopedia")}),
         },
@@ -380,4 +392,51 @@ void TForm1::FindDialogFind()
     }
     ui::Application::Current().ShowMessage(std::wstring(catalogue::kNoMoreRecipes));
     FindDialog.CloseDialog();
+}
+
+void TForm1::SearchAllExecute()
+{
+    if (!searchForm_) {
+        catalogue::SearchSources sources{.catalogueConnection = std::wstring(catalogue::kCatalogueConnection),
+                                         .ownConnection = std::wstring(personal::kMyRecipesConnection),
+                                         .ownTable = personal::TableName(),
+                                         .ownPlace = std::wstring(catalogue::kOwnPlace)};
+        for (const auto& category : catalogue::kCategories)
+            sources.catalogueTables.emplace_back(ui::ResourceText(category.table), catalogue::PlaceOf(category));
+        searchForm_ = std::make_unique<TForm7>(std::move(sources));
+        searchForm_->onOpen = [this](const catalogue::SearchResult& result) { return OpenSearchResult(result); };
+        ownRecipesChanged_ = personal::OnRecipesChanged([this] { searchForm_->RecipesChanged(); });
+    }
+    searchForm_->Execute();
+}
+
+bool TForm1::OpenSearchResult(const catalogue::SearchResult& result)
+{
+    if (result.own) {
+        Form5->ShowRecipe(static_cast<int>(result.ordinal), result.name);
+        return true;
+    }
+    const auto category = std::ranges::find_if(
+        catalogue::kCategories, [&](const catalogue::Category& c) { return ui::ResourceText(c.table) == result.table; });
+    if (category == catalogue::kCategories.end())
+        return false;
+    FillCategory(*category);
+    const auto found = catalogue::PlaceInList(listedNames_, static_cast<int>(result.ordinal), result.name);
+    if (!found)
+        return false;
+    ListBox1.Select(*found);
+    ListBox1Click();
+    SetForegroundWindow(Handle());
+    ListBox1.SetFocus();
+    return true;
+}
+
+bool TForm1::PreviewKey(const MSG& message)
+{
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    if (message.message == WM_KEYDOWN && message.wParam == 'F' && down(VK_CONTROL) && down(VK_SHIFT) && !down(VK_MENU)) {
+        SearchAllExecute();
+        return true;
+    }
+    return false;
 }

@@ -16,14 +16,19 @@
 #include "ui/picture.h"
 #include "ui/popup_menu.h"
 
+#include <memory>
+
 namespace catalogue {
 struct Category;
+struct SearchResult;
 }
+class TForm7;
 
 class TForm1 : public ui::Form {
 public:
     // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`.
     explicit TForm1(app::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance());
+    ~TForm1() override;
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
     enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
@@ -72,6 +77,7 @@ public:
     void PostniSladkiExecute();
     void DrebnisladkiExecute();
     void KokteiliExecute();
+    void SearchAllExecute();
 
     void ListBox1Click();
     void FindDialogFind();
@@ -79,11 +85,16 @@ public:
     void N4Click();
     void N5Click();
     void SxTrayIcon1Click();
+    // Opens a result of the search window where it lives; false when it is no longer there.
+    bool OpenSearchResult(const catalogue::SearchResult& result);
+    // The search window, once the command has opened it.
+    TForm7* SearchForm() const { return searchForm_.get(); }
 
 protected:
     void FormClose() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnMenuCommand(UINT id) override;
+    bool PreviewKey(const MSG& message) override;
     void OnSize(int width, int height) override;
 
 private:
@@ -109,4 +120,6 @@ private:
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
     COLORREF lastPickedColor_ = RGB(0, 0, 0);
     ui::CustomColors customColors_{};
+    std::unique_ptr<TForm7> searchForm_;
+    data::Subscription ownRecipesChanged_;
 };

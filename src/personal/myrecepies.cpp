@@ -4,6 +4,7 @@
 #include "app/appearance.h"
 #include "app/program.h"
 #include "catalogue/category_fill.h"
+#include "catalogue/search_places.h"
 #include "personal/addrecepies.h"
 #include "personal/boxes.h"
 #include "personal/recipe_store.h"
@@ -14,6 +15,7 @@
 #include "ui/image.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,6 +89,7 @@ void TForm5::FormShow()
     DBMemo2.Unbind();
     std::vector<std::wstring> names;
     catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) { ShowCount(count); });
+    SelectWanted(names);
 }
 
 void TForm5::ShowCount(int count)
@@ -105,6 +108,24 @@ void TForm5::AfterRemoval()
     }
     DBMemo1.Unbind();
     DBMemo2.Unbind();
+}
+
+void TForm5::ShowRecipe(int index, const std::wstring& name)
+{
+    wanted_ = Wanted{index, name};
+    ShowModal();
+}
+
+void TForm5::SelectWanted(const std::vector<std::wstring>& names)
+{
+    const auto wanted = std::exchange(wanted_, std::nullopt);
+    if (!wanted)
+        return;
+    const auto index = catalogue::PlaceInList(names, wanted->index, wanted->name);
+    if (!index)
+        return;
+    ListBox1.Select(*index);
+    ListBox1Click();
 }
 
 void TForm5::ListBox1Click()

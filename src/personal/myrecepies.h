@@ -10,6 +10,10 @@
 #include "ui/picture.h"
 #include "ui/popup_menu.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class TForm5 : public ui::Form {
 public:
     TForm5();
@@ -41,12 +45,23 @@ public:
     void RecipeRemoved(int index);
     // Shown by an add: the list is read again with the new recipe, also when the window was open.
     void ShowAfterAdd();
+    // Shows the window modally with the recipe of list entry `index` selected and shown; when that
+    // entry no longer carries `name`, the first one that does.
+    void ShowRecipe(int index, const std::wstring& name);
 
 protected:
     void FormShow() override;
 
 private:
+    struct Wanted {
+        int index;
+        std::wstring name;
+    };
+
     void FormCreate();
     void ShowCount(int count);
     void AfterRemoval();
+    void SelectWanted(const std::vector<std::wstring>& names);
+
+    std::optional<Wanted> wanted_;
 };

@@ -13,6 +13,15 @@
 #include <vector>
 
 namespace personal {
+namespace {
+
+data::ChangeSignal& RecipesChanged()
+{
+    static data::ChangeSignal changed;
+    return changed;
+}
+
+}
 
 std::wstring TableName() { return ui::ResourceText(IDS_TABLE_MY_RECIPES); }
 std::wstring NameField() { return ui::ResourceText(IDS_FIELD_NAME); }
@@ -55,6 +64,7 @@ void Append(data::Table& table, const UserDetails& recipe)
     table.SetFieldText(ProductsField(), recipe.Products);
     table.SetFieldText(BurnField(), recipe.Burn);
     table.Post();
+    RecipesChanged().Notify();
 }
 
 bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetails& recipe)
@@ -87,6 +97,12 @@ void DeleteAt(data::Table& table, int index, const std::wstring& listedName)
         throw ui::Error(L"Рецептата „" + listedName +
                         L"“ вече не е на това място във файла; нищо не е изтрито. Отворете прозореца отново");
     table.Delete();
+    RecipesChanged().Notify();
+}
+
+data::Subscription OnRecipesChanged(std::function<void()> observer)
+{
+    return RecipesChanged().Subscribe(std::move(observer));
 }
 
 }

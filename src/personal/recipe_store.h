@@ -2,6 +2,7 @@
 // the name check, append, and delete by ordinal. Rows are known by their place in table order.
 #pragma once
 #include "data/connection.h"
+#include "data/subscription.h"
 #include "data/table.h"
 #include "ui/controls.h"
 
@@ -40,5 +41,8 @@ bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetai
 // another connection no longer count; when the row at that place does not carry the listed name,
 // or the file no longer has it, the delete is refused with an error and nothing is removed.
 void DeleteAt(data::Table& table, int index, const std::wstring& listedName);
+
+// Called after every append or delete that succeeded, whichever window made it.
+data::Subscription OnRecipesChanged(std::function<void()> observer);
 
 }

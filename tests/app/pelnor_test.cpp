@@ -51,6 +51,8 @@ const CommandRow kCommandTable[] = {
     {L"PostniSladki", L"Постни и пържени сладки", L"Какво ли да си опържа ?", L"Меню", 0},
     {L"Drebnisladki", L"Дребни сладки", L"Какви сладки да направя ?", L"Меню", 19},
     {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11},
+    // Beyond the twenty-five: the search over everything.
+    {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16},
 };
 
 const CommandRow& Row(std::wstring_view name)
@@ -181,6 +183,8 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
         CommandLine(1, L"Readme", L"&Readme"),
         "  ---",
         CommandLine(1, L"About"),
+        "  ---",
+        CommandLine(1, L"SearchAll"),
         "Справочник [picture 12]",
         CommandLine(1, L"suveti"),
         CommandLine(1, L"Enciklopedia"),
@@ -188,7 +192,7 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
     EXPECT_EQ(DescribeMenu(Form().MenuBar()), expected);
 }
 
-TEST_F(MainWindowTest, CommandSetHasTheTwentyFiveCommandsWithTheirTexts)
+TEST_F(MainWindowTest, CommandSetHasTheTwentyFiveCommandsAndTheSearchWithTheirTexts)
 {
     const auto describe = [](std::wstring_view name, std::wstring_view caption, std::wstring_view hint,
                              std::wstring_view category, int image) {
