@@ -2,7 +2,8 @@
 # The speed and memory benchmark (not part of the tests): builds the program and the benchmark's
 # own programs, makes catalogues whose "Пролет" holds 10,000 and 100,000 recipes, runs the real
 # program and the floor program alternately under Wine on a virtual display, drives them from
-# outside and prints a table of medians and ratios with the machine's core count and load.
+# outside (the category, the find, the search over everything with its index built anew) and
+# prints a table of medians and ratios with the machine's core count and load.
 # Usage: bash scripts/bench.sh [ROUNDS [REPEATS]]
 # It measures the program for every Windows (i686) where this machine runs 32-bit code, the 64-bit
 # edition otherwise.
@@ -11,6 +12,8 @@ rounds=${1:-5}
 repeats=${2:-3}
 sizes=${BENCH_SIZES:-"10000 100000"}
 find_word="Последна"
+# Two words of the generated recipes: a dish's addition in some names, an ingredient of many.
+search_text="тиква орехи"
 splash_ms=2000
 
 prepare
@@ -41,13 +44,13 @@ for size in $sizes; do
 done
 
 # The driver sends menu commands by id: the command set numbers them from its first id in table order.
-read -r fill_id find_id < <(python3 - "$root" <<'EOF'
+read -r fill_id find_id search_id < <(python3 - "$root" <<'EOF'
 import re, sys
 root = sys.argv[1]
 first = int(re.search(r"kFirstId\s*=\s*(\d+)", open(f"{root}/src/ui/commands.h").read()).group(1))
 table = open(f"{root}/src/app/pelnor.cpp", encoding="utf-8").read().split("kCommands[] = {", 1)[1].split("};", 1)[0]
 names = re.findall(r'^\s*\{L"(\w+)"', table, re.M)
-print(first + names.index("Prolet"), first + names.index("Find"))
+print(first + names.index("Prolet"), first + names.index("Find"), first + names.index("SearchAll"))
 EOF
 )
 
@@ -59,7 +62,7 @@ VELMORA_WINE=$wine xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c 
   status=$?
   wineserver -k >/dev/null 2>&1 || true
   exit $status' \
-  "$build/tools/bench/bench_driver.exe" "$rounds" "$repeats" "$fill_id" "$find_id" "$find_word" "$splash_ms" "${folders[@]}" >"$raw"
+  "$build/tools/bench/bench_driver.exe" "$rounds" "$repeats" "$fill_id" "$find_id" "$search_id" "$find_word" "$search_text" "$splash_ms" "${folders[@]}" >"$raw"
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 echo "Velmora XP benchmark: $rounds rounds, median of $repeats per run; $(nproc) cores;" \

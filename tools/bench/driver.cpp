@@ -1,14 +1,16 @@
 // The benchmark driver: starts the cookbook and the floor program alternately on prepared program
 // folders, drives them from outside as a user would (a menu command, the find dialog, the list's
-// keyboard) and prints one line per measurement: "PROGRAM SIZE WHAT VALUE". Times are in
+// keyboard, the search over everything: its index built, a query typed letter by letter, results
+// for it on screen) and prints one line per measurement: "PROGRAM SIZE WHAT VALUE". Times are in
 // milliseconds, from sending the request to the window being painted; memory in MiB, read from
 // the Linux side of the Wine process (/proc through drive Z:).
-// Usage: bench_driver ROUNDS REPEATS FILL_ID FIND_ID FIND_TEXT SPLASH_MS FOLDER...
+// Usage: bench_driver ROUNDS REPEATS FILL_ID FIND_ID SEARCH_ID FIND_TEXT SEARCH_TEXT SPLASH_MS FOLDER...
 // where each FOLDER holds velmora.exe, bench_floor.exe and Data\pelnor_recepies.rec, and is named
 // after the number of recipes its filled category has (e.g. ...\n100000).
 #include "bench/protocol.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -19,6 +21,7 @@
 #include <cwctype>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,12 +45,16 @@ struct Program {
     UINT findCommand = 0;
     double startOffsetMs = 0;  // subtracted from the start time (the cookbook's splash)
     bool selects = false;
+    // The cookbook's search over everything runs in a window of its own, on a thread of its own;
+    // the floor's in its main window, before the edit's change returns.
+    UINT searchCommand = 0;
 };
 
 struct Options {
     int rounds = 0;
     int repeats = 0;
     std::wstring findText;
+    std::wstring searchText;
     std::vector<std::wstring> folders;
 };
 
@@ -296,6 +303,79 @@ public:
         Report(program_, size_, "find", Median(times));
     }
 
+    // Builds the search index (the cookbook: opening the search window on a catalogue without one,
+    // until its progress bar goes; the floor: its index command), types the query letter by letter
+    // timing each keystroke, then times the query from a changed field to its results on screen.
+    void Search(int repeats, const std::wstring& folder, const std::wstring& text)
+    {
+        HWND window = window_;
+        const double start = Now();
+        if (program_.searchCommand) {
+            DeleteFileW((folder + L"\\Data\\pelnor_recepies.idx").c_str());
+            Command(window_, program_.searchCommand);
+            while (!(window = WindowOf(process_.dwProcessId, L"TForm7", true))) {
+                if (Now() - start > 10000)
+                    Fail(L"no search window");
+                Sleep(1);
+            }
+            const HWND progress = ChildOfClass(window, PROGRESS_CLASSW);
+            std::set<LRESULT> positions;
+            bool shown = false;
+            while (true) {
+                if (IsWindowVisible(progress)) {
+                    shown = true;
+                    positions.insert(SendMessageW(progress, PBM_GETPOS, 0, 0));
+                } else if (shown || Now() - start > 10000) {
+                    break;
+                }
+                if (Now() - start > 900000)
+                    Fail(L"the index build did not end");
+                Sleep(20);
+            }
+            if (!shown)
+                Fail(L"no progress bar while the index was built");
+            Paint(window);
+            Report(program_, size_, "index", Now() - start);
+            Report(program_, size_, "index_steps", static_cast<double>(positions.size()));
+        } else {
+            DeleteFileW((folder + L"\\" + bench::kFloorIndexFile).c_str());
+            Report(program_, size_, "index", Timed(window_, [&] { Command(window_, bench::kFloorIndex); }));
+        }
+        const HWND edit = ChildOfClass(window, L"Edit");
+        const HWND results = ChildOfClass(window, WC_LISTVIEWW);
+        if (!edit || !results)
+            Fail(L"no search field or results");
+        const auto count = [&] { return SendMessageW(results, LVM_GETITEMCOUNT, 0, 0); };
+        const auto type = [&](const std::wstring& typed) {
+            return Timed(window, [&] { SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str())); });
+        };
+        const auto waitFor = [&](const auto& done) {
+            const double from = Now();
+            while (!done()) {
+                if (Now() - from > 60000)
+                    Fail(L"no search results in time");
+                Sleep(1);
+            }
+        };
+        double longest = 0;
+        for (std::size_t letters = 1; letters <= text.size(); ++letters)
+            longest = std::max(longest, type(text.substr(0, letters)));
+        waitFor([&] { return count() > 0; });
+        Report(program_, size_, "keystroke", longest);
+        std::vector<double> times;
+        for (int i = 0; i < repeats; ++i) {
+            type(L"щщщщщ");
+            waitFor([&] { return count() == 0; });
+            Sleep(100);
+            const double from = Now();
+            type(text);
+            waitFor([&] { return count() > 0; });
+            Paint(window);
+            times.push_back(Now() - from);
+        }
+        Report(program_, size_, "search", Median(times));
+    }
+
 private:
     const Program& program_;
     std::wstring size_;
@@ -318,21 +398,26 @@ void Measure(const Program& program, const std::wstring& folder, const Options& 
         run.Select(options.repeats, count);
     run.Find(options.repeats, options.findText, count);
     run.Memory("rss", "private");
+    run.Search(options.repeats, folder, options.searchText);
+    Sleep(500);
+    run.Memory("search_rss", "search_private");
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 8) {
-        std::fprintf(stderr, "usage: bench_driver ROUNDS REPEATS FILL_ID FIND_ID FIND_TEXT SPLASH_MS FOLDER...\n");
+    if (argc < 10) {
+        std::fprintf(stderr,
+                     "usage: bench_driver ROUNDS REPEATS FILL_ID FIND_ID SEARCH_ID FIND_TEXT SEARCH_TEXT SPLASH_MS FOLDER...\n");
         return 2;
     }
-    Options options{_wtoi(argv[1]), _wtoi(argv[2]), argv[5], {argv + 7, argv + argc}};
+    Options options{_wtoi(argv[1]), _wtoi(argv[2]), argv[6], argv[7], {argv + 9, argv + argc}};
     const Program velmora{L"velmora", L"velmora.exe", L"", L"TForm1", static_cast<UINT>(_wtoi(argv[3])),
-                          static_cast<UINT>(_wtoi(argv[4])), static_cast<double>(_wtoi(argv[6])), true};
+                          static_cast<UINT>(_wtoi(argv[4])), static_cast<double>(_wtoi(argv[8])), true,
+                          static_cast<UINT>(_wtoi(argv[5]))};
     const Program floor{L"floor", L"bench_floor.exe", L"Data\\pelnor_recepies.rec Пролет", bench::kFloorClass,
-                        bench::kFloorFill, bench::kFloorFind, 0, false};
+                        bench::kFloorFill, bench::kFloorFind, 0, false, 0};
     for (int round = 0; round < options.rounds; ++round) {
         for (const auto& folder : options.folders) {
             // Alternate which program goes first, so neither always meets a cooler cache.

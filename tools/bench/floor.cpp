@@ -1,7 +1,11 @@
 // The benchmark's floor: the least a program must do for what the cookbook's main window does.
 // A window with a list and a status bar; command kFill lists one table's names (a name-only query
 // over a memory-mapped connection, list adds with redraw off, the status text set once), command
-// kFind opens the find dialog, whose requests search the names kept in memory.
+// kFind opens the find dialog, whose requests search the names kept in memory. Command kIndex
+// builds the full-text index of every table (the cookbook's schema, one transaction, merged into
+// one segment); a change of the edit's text runs the same full-text query the cookbook runs (every
+// word as a prefix, name matches best), on the user-interface thread, and lists the first 200
+// names in a list view with owner data.
 // Usage: bench_floor DATABASE TABLE
 #include "bench/protocol.h"
 
@@ -10,6 +14,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +40,10 @@ struct Floor {
     wchar_t findText[256]{};
     std::vector<std::wstring> names;
     int findPos = 0;
+    HWND edit = nullptr;
+    HWND results = nullptr;
+    std::vector<std::wstring> found;
+    std::unique_ptr<sqlite3, CloseDatabase> index;
 };
 
 Floor floor_;
@@ -65,6 +75,106 @@ void Fill()
     RedrawWindow(floor_.list, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE);
     const std::wstring text = L"Floor: " + std::to_wstring(floor_.names.size()) + L" Рецепти";
     SendMessageW(floor_.status, SB_SETTEXTW, 1 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
+                                                            static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
+using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+Statement Prepare(sqlite3* db, const std::string& sql)
+{
+    sqlite3_stmt* prepared = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &prepared, nullptr);
+    return Statement(prepared);
+}
+
+void BuildIndex()
+{
+    floor_.index.reset();
+    DeleteFileW(bench::kFloorIndexFile);
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(Narrow(bench::kFloorIndexFile).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    std::unique_ptr<sqlite3, CloseDatabase> index(db);
+    sqlite3_exec(db,
+                 "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;"
+                 "CREATE TABLE places (docid INTEGER PRIMARY KEY, tbl TEXT NOT NULL, row INTEGER NOT NULL, ordinal INTEGER NOT NULL);"
+                 "CREATE VIRTUAL TABLE recipes USING fts5(name, products, burn, content='', tokenize='unicode61 remove_diacritics 0');"
+                 "BEGIN",
+                 nullptr, nullptr, nullptr);
+    const Statement addWords = Prepare(db, "INSERT INTO recipes (rowid, name, products, burn) VALUES (?1, ?2, ?3, ?4)");
+    const Statement addPlace = Prepare(db, "INSERT INTO places (docid, tbl, row, ordinal) VALUES (?1, ?2, ?3, ?4)");
+    std::vector<std::string> tables;
+    for (const Statement list = Prepare(floor_.db.get(), "SELECT name FROM sqlite_master WHERE type = 'table'");
+         sqlite3_step(list.get()) == SQLITE_ROW;)
+        tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list.get(), 0)));
+    sqlite3_int64 docid = 0;
+    for (const auto& table : tables) {
+        const Statement rows = Prepare(floor_.db.get(), "SELECT rowid, name, Products, Burn FROM \"" + table + "\" ORDER BY rowid");
+        for (sqlite3_int64 ordinal = 0; sqlite3_step(rows.get()) == SQLITE_ROW; ++ordinal) {
+            ++docid;
+            sqlite3_bind_int64(addWords.get(), 1, docid);
+            for (int column = 1; column <= 3; ++column)
+                sqlite3_bind_value(addWords.get(), column + 1, sqlite3_column_value(rows.get(), column));
+            sqlite3_step(addWords.get());
+            sqlite3_reset(addWords.get());
+            sqlite3_bind_int64(addPlace.get(), 1, docid);
+            sqlite3_bind_text(addPlace.get(), 2, table.c_str(), -1, SQLITE_STATIC);
+            sqlite3_bind_int64(addPlace.get(), 3, sqlite3_column_int64(rows.get(), 0));
+            sqlite3_bind_int64(addPlace.get(), 4, ordinal);
+            sqlite3_step(addPlace.get());
+            sqlite3_reset(addPlace.get());
+        }
+    }
+    sqlite3_exec(db, "INSERT INTO recipes (recipes) VALUES ('optimize'); COMMIT", nullptr, nullptr, nullptr);
+}
+
+void Search()
+{
+    if (!floor_.index) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(Narrow(bench::kFloorIndexFile).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        floor_.index.reset(db);
+        sqlite3_exec(db, "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
+    }
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(floor_.edit)), L'\0');
+    GetWindowTextW(floor_.edit, text.data(), static_cast<int>(text.size()) + 1);
+    // Every word as a prefix, all of them required.
+    std::wstring expression;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(L' ', at), text.size());
+        if (end > at)
+            expression += (expression.empty() ? L"(\"" : L" AND (\"") + text.substr(at, end - at) + L"\"*)";
+        at = end + 1;
+    }
+    floor_.found.clear();
+    if (!expression.empty()) {
+        const Statement search = Prepare(floor_.index.get(),
+                                         "SELECT p.tbl, p.row FROM (SELECT rowid AS docid, bm25(recipes, 10.0, 3.0, 1.0) AS score "
+                                         "FROM recipes WHERE recipes MATCH ?1 ORDER BY score LIMIT 201) AS h "
+                                         "JOIN places AS p ON p.docid = h.docid ORDER BY h.score");
+        const std::string utf8 = Narrow(expression);
+        sqlite3_bind_text(search.get(), 1, utf8.c_str(), -1, SQLITE_TRANSIENT);
+        std::map<std::string, Statement> names;
+        while (sqlite3_step(search.get()) == SQLITE_ROW && floor_.found.size() < 200) {
+            const std::string table = reinterpret_cast<const char*>(sqlite3_column_text(search.get(), 0));
+            auto& name = names[table];
+            if (!name)
+                name = Prepare(floor_.db.get(), "SELECT name FROM \"" + table + "\" WHERE rowid = ?1");
+            sqlite3_bind_int64(name.get(), 1, sqlite3_column_int64(search.get(), 1));
+            if (sqlite3_step(name.get()) == SQLITE_ROW)
+                floor_.found.push_back(
+                    Widen(reinterpret_cast<const char*>(sqlite3_column_text(name.get(), 0)), sqlite3_column_bytes(name.get(), 0)));
+            sqlite3_reset(name.get());
+        }
+    }
+    SendMessageW(floor_.results, LVM_SETITEMCOUNT, floor_.found.size(), 0);
+    InvalidateRect(floor_.results, nullptr, TRUE);
 }
 
 void OpenFind()
@@ -106,11 +216,22 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     switch (message) {
     case WM_COMMAND:
-        if (LOWORD(wParam) == bench::kFloorFill)
+        if (lParam && reinterpret_cast<HWND>(lParam) == floor_.edit && HIWORD(wParam) == EN_CHANGE)
+            Search();
+        else if (LOWORD(wParam) == bench::kFloorFill)
             Fill();
         else if (LOWORD(wParam) == bench::kFloorFind)
             OpenFind();
+        else if (LOWORD(wParam) == bench::kFloorIndex)
+            BuildIndex();
         return 0;
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMLVDISPINFOW*>(lParam);
+        if (info->hdr.hwndFrom == floor_.results && info->hdr.code == LVN_GETDISPINFOW && (info->item.mask & LVIF_TEXT) &&
+            info->item.iItem < static_cast<int>(floor_.found.size()))
+            info->item.pszText = const_cast<wchar_t*>(floor_.found[static_cast<std::size_t>(info->item.iItem)].c_str());
+        return 0;
+    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -141,7 +262,7 @@ int wmain(int argc, wchar_t** argv)
     // The same mapping as the cookbook's connections.
     sqlite3_exec(floor_.db.get(), "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr);
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
@@ -157,6 +278,15 @@ int wmain(int argc, wchar_t** argv)
                                   22, 38, 313, 393, floor_.window, nullptr, instance, nullptr);
     floor_.status = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, floor_.window, nullptr,
                                     instance, nullptr);
+    floor_.edit = CreateWindowExW(0, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 360, 38, 380, 22,
+                                  floor_.window, nullptr, instance, nullptr);
+    floor_.results = CreateWindowExW(0, WC_LISTVIEWW, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_OWNERDATA,
+                                     360, 66, 380, 365, floor_.window, nullptr, instance, nullptr);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 360;
+    column.pszText = const_cast<wchar_t*>(L"Рецепта");
+    SendMessageW(floor_.results, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     int panels[] = {205, 515, -1};
     SendMessageW(floor_.status, SB_SETPARTS, std::size(panels), reinterpret_cast<LPARAM>(panels));
     ShowWindow(floor_.window, SW_SHOWNORMAL);

@@ -6,5 +6,9 @@ namespace bench {
 inline constexpr const wchar_t* kFloorClass = L"BenchFloor";
 inline constexpr unsigned kFloorFill = 1;
 inline constexpr unsigned kFloorFind = 2;
+// Builds the search index of the whole catalogue into kFloorIndexFile, as the cookbook builds its own.
+inline constexpr unsigned kFloorIndex = 3;
+inline constexpr const wchar_t* kFloorIndexFile = L"Data\\floor.idx";
+// The floor searches its index for the text of its edit at every change, before the change returns.
 
 }  // namespace bench

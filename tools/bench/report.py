@@ -14,6 +14,12 @@ ROWS = [  # (label, what, unit)
     ("private memory, idle after start ({size} catalogue)", "idle_private", "MiB"),
     ("private memory with {size} open", "private", "MiB"),
     ("total RSS with {size} open (mapped file included)", "rss", "MiB"),
+    ("build the search index of {size} (the cookbook: with its progress bar)", "index", "ms"),
+    ("progress bar positions seen while building the index of {size}", "index_steps", ""),
+    ("two-word query on {size}, changed field to results on screen", "search", "ms"),
+    ("longest keystroke while typing the query on {size}", "keystroke", "ms"),
+    ("private memory with the search window open over {size}", "search_private", "MiB"),
+    ("private memory the search added over {size}", "search_added", "MiB"),
 ]
 
 
@@ -24,6 +30,11 @@ def main(path):
         if len(parts) == 4:
             program, size, what, value = parts
             values[(program, int(size), what)].append(float(value))
+    # What the search window adds: its private memory less the same run's before it opened.
+    for (program, size, what), after in list(values.items()):
+        if what == "search_private":
+            before = values.get((program, size, "private"), [])
+            values[(program, size, "search_added")] = [a - b for a, b in zip(after, before)]
     sizes = sorted({size for (_, size, _) in values})
     rounds = max((len(v) for v in values.values()), default=0)
     print(f"| what | velmora | floor | ratio |   (medians of {rounds} runs)")
@@ -36,9 +47,9 @@ def main(path):
                 continue
             real_median = statistics.median(real)
             floor_median = statistics.median(floor) if floor else None
-            floor_text = f"{floor_median:.1f} {unit}" if floor_median is not None else "–"
+            floor_text = f"{floor_median:.1f} {unit}".rstrip() if floor_median is not None else "–"
             ratio = f"{real_median / floor_median:.2f}×" if floor_median else "–"
-            print(f"| {label.format(size=f'{size:,}')} | {real_median:.1f} {unit} | {floor_text} | {ratio} |")
+            print(f"| {label.format(size=f'{size:,}')} | {f'{real_median:.1f} {unit}'.rstrip()} | {floor_text} | {ratio} |")
 
 
 if __name__ == "__main__":
