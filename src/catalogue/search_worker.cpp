@@ -5,6 +5,7 @@
 #include "catalogue/search_query.h"
 #include "data/connection.h"
 #include "data/error.h"
+#include "data/messages.h"
 #include "data/recipe_rows.h"
 #include "data/search_index.h"
 #include "ui/text.h"
@@ -18,6 +19,7 @@ namespace catalogue {
 // Opened on the search thread when first needed and used there only.
 struct SearchWorker::Connections {
     std::optional<data::Connection> catalogue;
+    std::optional<data::RecipeReader> recipes;  // reads the catalogue
     std::optional<data::Connection> own;
     std::unique_ptr<data::SearchIndex> index;
     std::wstring indexFingerprint;
@@ -102,8 +104,10 @@ void SearchWorker::Run(std::stop_token stop)
 
 data::SearchIndex* SearchWorker::CurrentIndex(Connections& connections, const std::stop_token& stop)
 {
-    if (!connections.catalogue)
+    if (!connections.catalogue) {
         connections.catalogue.emplace(sources_.catalogueConnection);
+        connections.recipes.emplace(*connections.catalogue);
+    }
     data::Connection& catalogue = *connections.catalogue;
     const std::wstring fingerprint = data::CatalogueFingerprint(catalogue.FullPath());
     if (connections.index && connections.indexFingerprint == fingerprint)
@@ -129,7 +133,7 @@ data::SearchIndex* SearchWorker::CurrentIndex(Connections& connections, const st
             return nullptr;
         connections.index = data::SearchIndex::OpenCurrent(path, fingerprint);
         if (!connections.index)
-            throw data::Error(L"Показалецът за търсене " + path + L" не може да бъде прочетен.");
+            throw data::Error(data::messages::IndexUnreadable(path));
     }
     connections.indexFingerprint = fingerprint;
     return connections.index.get();
@@ -168,7 +172,7 @@ SearchOutcome SearchWorker::Answer(Connections& connections, const std::wstring&
     for (const auto& hit : *hits) {
         if (Superseded(generation, stop))
             return outcome;
-        const auto row = data::ReadRecipe(*connections.catalogue, hit.place.table, hit.place.rowid);
+        const auto row = connections.recipes->Read(hit.place.table, hit.place.rowid);
         if (!row || !row->name)
             continue;
         ranked.push_back({hit.part,

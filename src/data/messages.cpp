@@ -206,4 +206,9 @@ std::wstring NoFullTextSearch(std::wstring_view path)
     return L"Търсенето в " + Quoted(path) + L" не може да започне: библиотеката SQLite е без пълнотекстово търсене (FTS5).";
 }
 
+std::wstring IndexUnreadable(std::wstring_view path)
+{
+    return L"Току-що направеният показалец за търсене " + Quoted(path) + L" не може да бъде прочетен.";
+}
+
 }  // namespace data::messages

@@ -29,5 +29,6 @@ std::wstring NotInserting(std::wstring_view table);
 std::wstring FieldMissing(std::wstring_view field, std::wstring_view table);
 std::wstring FieldIsNull(std::wstring_view field, std::wstring_view table);
 std::wstring NoFullTextSearch(std::wstring_view path);
+std::wstring IndexUnreadable(std::wstring_view path);
 
 }  // namespace data::messages

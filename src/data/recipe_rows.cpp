@@ -26,13 +26,18 @@ void ReadRecipes(Connection& connection, std::wstring_view table,
         sink(ordinal, RowOf(rows));
 }
 
-std::optional<RecipeRow> ReadRecipe(Connection& connection, std::wstring_view table, std::int64_t rowid)
+std::optional<RecipeRow> RecipeReader::Read(std::wstring_view table, std::int64_t rowid)
 {
-    Statement row(connection.Handle(), SelectRecipes(table) + " WHERE rowid = ?1");
+    auto statement = statements_.find(table);
+    if (statement == statements_.end())
+        statement = statements_.emplace(table, Statement(connection_.Handle(), SelectRecipes(table) + " WHERE rowid = ?1")).first;
+    Statement& row = statement->second;
     row.Bind(1, rowid);
-    if (!row.Step())
-        return std::nullopt;
-    return RowOf(row);
+    std::optional<RecipeRow> found;
+    if (row.Step())
+        found = RowOf(row);
+    row.Reset();
+    return found;
 }
 
 }  // namespace data

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "data/connection.h"
+#include "data/sqlite_handle.h"
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +25,17 @@ struct RecipeRow {
 void ReadRecipes(Connection& connection, std::wstring_view table,
                  const std::function<void(std::int64_t ordinal, RecipeRow row)>& sink);
 
-// The row with this rowid; nullopt when the table no longer has it.
-std::optional<RecipeRow> ReadRecipe(Connection& connection, std::wstring_view table, std::int64_t rowid);
+// Reads single rows by rowid, each table's statement prepared once.
+class RecipeReader {
+public:
+    explicit RecipeReader(Connection& connection) : connection_(connection) {}
+
+    // The row with this rowid; nullopt when the table no longer has it.
+    std::optional<RecipeRow> Read(std::wstring_view table, std::int64_t rowid);
+
+private:
+    Connection& connection_;
+    std::map<std::wstring, Statement, std::less<>> statements_;
+};
 
 }  // namespace data
