@@ -53,14 +53,7 @@ DatabaseHandle OpenFile(const std::wstring& path)
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
         throw Error(messages::EmptyDatabase(path));
     // A catalogue copied from a CD keeps its read-only flag; reading it must still work.
-    const int flags = (attributes & FILE_ATTRIBUTE_READONLY) ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    sqlite3* raw = nullptr;
-    const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
-    DatabaseHandle db(raw);
-    if (result != SQLITE_OK)
-        throw Error(messages::DatabaseFailed(
-            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
-    return db;
+    return OpenDatabase(path, (attributes & FILE_ATTRIBUTE_READONLY) ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }
 
 // SQLite reads a file lazily; read the schema now so a damaged file fails here, not at the first query.

@@ -27,17 +27,6 @@ constexpr int kStepsBetweenChecks = 4000;
 // Recipes indexed between two reports of progress.
 constexpr std::int64_t kProgressEvery = 500;
 
-DatabaseHandle OpenIndexFile(const std::wstring& path, int flags)
-{
-    sqlite3* raw = nullptr;
-    const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
-    DatabaseHandle db(raw);
-    if (result != SQLITE_OK)
-        throw Error(messages::DatabaseFailed(
-            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
-    return db;
-}
-
 // The lowest part (column) in which any phrase of the query occurs in the current row.
 void FirstPart(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* result, int, sqlite3_value**)
 {
@@ -223,7 +212,7 @@ std::unique_ptr<SearchIndex> SearchIndex::OpenCurrent(const std::wstring& path, 
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return nullptr;
     try {
-        DatabaseHandle db = OpenIndexFile(path, SQLITE_OPEN_READONLY);
+        DatabaseHandle db = OpenDatabase(path, SQLITE_OPEN_READONLY);
         if (Meta(db.get(), L"format") != kFormat || Meta(db.get(), L"catalogue") != fingerprint)
             return nullptr;
         return std::unique_ptr<SearchIndex>(new SearchIndex(std::move(db)));
@@ -241,7 +230,7 @@ bool SearchIndex::Build(Connection& catalogue, const std::vector<std::wstring>& 
     DeleteFileW(partial.c_str());
     bool done = false;
     try {
-        DatabaseHandle index = OpenIndexFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        DatabaseHandle index = OpenDatabase(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         const StopGuard guard(catalogue.Handle(), stop);
         done = Fill(index.get(), catalogue, tables, fingerprint, progress, stop);
     } catch (const Error&) {

@@ -47,6 +47,17 @@ std::wstring NumberText(double value)
 
 }  // namespace
 
+DatabaseHandle OpenDatabase(const std::wstring& path, int flags)
+{
+    sqlite3* raw = nullptr;
+    const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
+    DatabaseHandle db(raw);
+    if (result != SQLITE_OK)
+        throw Error(messages::DatabaseFailed(
+            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
+    return db;
+}
+
 std::string QuoteIdentifier(std::wstring_view name)
 {
     std::string quoted = "\"";

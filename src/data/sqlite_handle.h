@@ -21,6 +21,10 @@ struct StatementFinalizer {
 };
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
+// Opens the SQLite file at `path` with sqlite3_open_v2's `flags`; throws data::Error naming the
+// file and SQLite's reason when it cannot.
+DatabaseHandle OpenDatabase(const std::wstring& path, int flags);
+
 // Table and column names go into SQL only this way; values only as bound parameters.
 std::string QuoteIdentifier(std::wstring_view name);
 

@@ -40,9 +40,17 @@ struct MatchCase {
     std::optional<RecipePart> part;  // nullopt: not found
 };
 
+void ExpectMatches(std::initializer_list<MatchCase> cases)
+{
+    for (const auto& c : cases) {
+        const auto part = MatchRecipe(ParseQuery(c.query), c.recipe.name, c.recipe.products, c.recipe.burn);
+        EXPECT_EQ(part, c.part) << Narrow(c.query) << " in " << Narrow(c.recipe.name);
+    }
+}
+
 TEST(RecipeMatch, EveryWordByItsBeginningAnywhereInTheRecipe)
 {
-    const MatchCase cases[] = {
+    ExpectMatches({
         {L"тикв", kPumpkinPie, RecipePart::Name},         // тиквеник
         {L"тикв", kZucchini, RecipePart::Name},           // тиквички
         {L"ТИКВ", kPumpkinPie, RecipePart::Name},         // case does not matter
@@ -58,16 +66,12 @@ TEST(RecipeMatch, EveryWordByItsBeginningAnywhereInTheRecipe)
         {L"йод", kIodine, RecipePart::Products},
         {L"пилешка,супа", kLemonSoup, RecipePart::Name},   // punctuation separates words
         {L"", kLemonSoup, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        const auto part = MatchRecipe(ParseQuery(c.query), c.recipe.name, c.recipe.products, c.recipe.burn);
-        EXPECT_EQ(part, c.part) << Narrow(c.query) << " in " << Narrow(c.recipe.name);
-    }
+    });
 }
 
 TEST(RecipeMatch, AMinusOrWithoutExcludesRecipesThatHaveTheWord)
 {
-    const MatchCase cases[] = {
+    ExpectMatches({
         {L"кекс без яйца", kEgglessCake, RecipePart::Name},
         {L"кекс без яйца", kEggCake, std::nullopt},
         {L"кекс -яйца", kEggCake, std::nullopt},
@@ -78,16 +82,12 @@ TEST(RecipeMatch, AMinusOrWithoutExcludesRecipesThatHaveTheWord)
         {L"кекс без", kEggCake, RecipePart::Name},         // "без" still being typed: no exclusion yet
         {L"кекс -", kEggCake, RecipePart::Name},
         {L"-яйца", kEgglessCake, std::nullopt},            // nothing required: nothing found
-    };
-    for (const auto& c : cases) {
-        const auto part = MatchRecipe(ParseQuery(c.query), c.recipe.name, c.recipe.products, c.recipe.burn);
-        EXPECT_EQ(part, c.part) << Narrow(c.query) << " in " << Narrow(c.recipe.name);
-    }
+    });
 }
 
 TEST(RecipeMatch, LatinLettersAreAlsoReadAsBulgarian)
 {
-    const MatchCase cases[] = {
+    ExpectMatches({
         {L"shopska", kShopska, RecipePart::Name},
         {L"Shopska salata", kShopska, RecipePart::Name},
         {L"banitsa", kBanitsa, RecipePart::Name},
@@ -96,11 +96,7 @@ TEST(RecipeMatch, LatinLettersAreAlsoReadAsBulgarian)
         {L"keks bez yaytsa", kEggCake, std::nullopt},
         {L"keks bez yaytsa", kEgglessCake, RecipePart::Name},
         {L"shopska", kBanitsa, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        const auto part = MatchRecipe(ParseQuery(c.query), c.recipe.name, c.recipe.products, c.recipe.burn);
-        EXPECT_EQ(part, c.part) << Narrow(c.query) << " in " << Narrow(c.recipe.name);
-    }
+    });
 }
 
 TEST(SearchQuery, WithoutAloneIsAWordToFind)
