@@ -169,6 +169,7 @@ SearchOutcome SearchWorker::Answer(Connections& connections, const std::wstring&
     });
 
     std::map<std::wstring, std::wstring> places(sources_.catalogueTables.begin(), sources_.catalogueTables.end());
+    const data::ReadTransaction reading(*connections.catalogue);
     for (const auto& hit : *hits) {
         if (Superseded(generation, stop))
             return outcome;

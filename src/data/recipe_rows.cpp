@@ -26,6 +26,17 @@ void ReadRecipes(Connection& connection, std::wstring_view table,
         sink(ordinal, RowOf(rows));
 }
 
+ReadTransaction::ReadTransaction(Connection& connection) : connection_(connection)
+{
+    Statement(connection_.Handle(), "BEGIN").Run();
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    // Ending a read changes nothing: a failure here has nothing to undo.
+    sqlite3_exec(connection_.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+}
+
 std::optional<RecipeRow> RecipeReader::Read(std::wstring_view table, std::int64_t rowid)
 {
     auto statement = statements_.find(table);

@@ -25,6 +25,18 @@ struct RecipeRow {
 void ReadRecipes(Connection& connection, std::wstring_view table,
                  const std::function<void(std::int64_t ordinal, RecipeRow row)>& sink);
 
+// One read transaction for as long as it lives, so that many single reads lock the file once.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Connection& connection);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    Connection& connection_;
+};
+
 // Reads single rows by rowid, each table's statement prepared once.
 class RecipeReader {
 public:

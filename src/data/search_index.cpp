@@ -3,11 +3,11 @@
 
 #include "data/error.h"
 #include "data/messages.h"
-#include "data/recipe_rows.h"
 #include "ui/text.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 
 namespace data {
@@ -120,10 +120,11 @@ bool Fill(sqlite3* index, Connection& catalogue, const std::vector<std::wstring>
                             "BEGIN"})
         Statement(index, sql).Run();
     const auto sources = TablesOf(catalogue.Handle(), tables);
+    // Rows are about as many as their rowids span; counting them would read the whole catalogue once more.
     std::int64_t total = 0;
     for (const auto& [table, stored] : sources) {
-        Statement count(catalogue.Handle(), "SELECT count(*) FROM " + QuoteIdentifier(stored));
-        total += count.Step() ? count.Integer(0) : 0;
+        Statement span(catalogue.Handle(), "SELECT max(rowid) - min(rowid) + 1 FROM " + QuoteIdentifier(stored));
+        total += span.Step() ? span.Integer(0) : 0;
     }
     progress(0, total);
     Statement addWords(index, "INSERT INTO recipes (rowid, name, products, burn) VALUES (?1, ?2, ?3, ?4)");
@@ -131,21 +132,22 @@ bool Fill(sqlite3* index, Connection& catalogue, const std::vector<std::wstring>
     std::int64_t docid = 0;
     try {
         for (const auto& [table, stored] : sources) {
-            if (stop())
-                throw Stopped{};
-            const auto add = [&](std::int64_t ordinal, RecipeRow row) {
+            // The texts go from the catalogue to the index as stored, without a conversion on the way.
+            Statement rows(catalogue.Handle(), "SELECT rowid, name, Products, Burn FROM " + QuoteIdentifier(stored) + " ORDER BY rowid");
+            for (std::int64_t ordinal = 0; rows.Step(); ++ordinal) {
                 ++docid;
-                addWords.Bind(1, docid).Bind(2, row.name.value_or(L"")).Bind(3, row.products).Bind(4, row.burn).Run();
+                addWords.Bind(1, docid).BindColumn(2, rows, 1).BindColumn(3, rows, 2).BindColumn(4, rows, 3).Run();
                 addWords.Reset();
-                addPlace.Bind(1, docid).Bind(2, table).Bind(3, row.rowid).Bind(4, ordinal).Run();
+                addPlace.Bind(1, docid).Bind(2, table).Bind(3, rows.Integer(0)).Bind(4, ordinal).Run();
                 addPlace.Reset();
                 if (docid % kProgressEvery == 0) {
                     if (stop())
                         throw Stopped{};
-                    progress(docid, total);
+                    progress(std::min(docid, total), total);
                 }
-            };
-            ReadRecipes(catalogue, stored, add);
+            }
+            if (stop())
+                throw Stopped{};
         }
         const StopGuard guard(index, stop);
         // One segment makes every later search faster.

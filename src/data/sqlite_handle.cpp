@@ -93,6 +93,13 @@ Statement& Statement::Bind(int parameter, std::int64_t value)
     return *this;
 }
 
+Statement& Statement::BindColumn(int parameter, const Statement& source, int column)
+{
+    if (sqlite3_bind_value(statement_.get(), parameter, sqlite3_column_value(source.statement_.get(), column)) != SQLITE_OK)
+        Fail();
+    return *this;
+}
+
 bool Statement::Step()
 {
     switch (sqlite3_step(statement_.get())) {

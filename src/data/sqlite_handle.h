@@ -36,6 +36,8 @@ public:
     // Parameters are numbered from 1, as in SQLite.
     Statement& Bind(int parameter, std::wstring_view text);
     Statement& Bind(int parameter, std::int64_t value);
+    // The value of another statement's current row, as stored: no conversion on the way.
+    Statement& BindColumn(int parameter, const Statement& source, int column);
 
     // True while a row is available; false once the statement is done.
     bool Step();
