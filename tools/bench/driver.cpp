@@ -354,7 +354,8 @@ public:
             while (!done()) {
                 if (Now() - from > 60000)
                     Fail(L"no search results in time");
-                Sleep(1);
+                // Each look is a message to the program: not so often that the looks slow it down.
+                Sleep(2);
             }
         };
         double longest = 0;
