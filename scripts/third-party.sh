@@ -24,8 +24,9 @@ fetch_source() {  # package -> prints the unpacked source folder
   echo "$dir"
 }
 
-# The options SQLite is compiled with; a library built with other ones is built again.
-sqlite_options=(-DSQLITE_THREADSAFE=0 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0
+# The options SQLite is compiled with; a library built with other ones is built again. Multi-thread
+# mode: the search runs on a thread of its own, with connections of its own.
+sqlite_options=(-DSQLITE_THREADSAFE=2 -DSQLITE_OMIT_LOAD_EXTENSION -DSQLITE_DEFAULT_MEMSTATUS=0
   -DSQLITE_DQS=0 -DSQLITE_MAX_MMAP_SIZE=268435456 -DSQLITE_ENABLE_FTS5)
 if [ "$(cat "$prefix/lib/libsqlite3.options" 2>/dev/null)" != "${sqlite_options[*]}" ]; then
   rm -f "$prefix/lib/libsqlite3.a"
