@@ -18,12 +18,12 @@ int UsableFontHeight(std::int32_t height)
 
 }
 
-ui::Color ReadColor(const SettingsFile& file)
+ui::Color ReadColor(const settings::SettingsFile& file)
 {
     return {file.ReadInteger(kSettingsSection, kColorKey, kDefaultColor.value)};
 }
 
-Appearance ReadAppearance(const SettingsFile& file)
+Appearance ReadAppearance(const settings::SettingsFile& file)
 {
     Appearance appearance{.color = ReadColor(file), .font = {}, .fontSize = 0};
     // The stored size is read in its place among the keys but never lasts: the window sets the
@@ -35,10 +35,10 @@ Appearance ReadAppearance(const SettingsFile& file)
     return appearance;
 }
 
-void WriteAppearance(SettingsFile& file, std::optional<ui::Color> color, std::optional<int> fontHeight,
+void WriteAppearance(settings::SettingsFile& file, std::optional<ui::Color> color, std::optional<int> fontHeight,
                      std::wstring_view caption)
 {
-    std::vector<IniEntry> entries{
+    std::vector<settings::IniEntry> entries{
         {kProgramsSection, kVersionKey, std::wstring(kVersionText)},
         {kProgramsSection, kNameKey, std::wstring(caption)},
     };

@@ -89,7 +89,7 @@ ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
 
 }
 
-TForm1::TForm1(app::SettingsFile settings, components::TrayShell& trayShell)
+TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell)
     : ui::Form(MainFormArgs()),
       ImageList1(IDB_MENU_PICTURES),
       SxTrayIcon1(trayShell),

@@ -1,10 +1,10 @@
 // The main window: recipe list, the two recipe views, the menu bar with the whole command set,
 // and the status bar.
 #pragma once
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "components/SxTrayIcon.h"
 #include "data/connection.h"
-#include "data/db_memo.h"
+#include "bound/db_memo.h"
 #include "data/table.h"
 #include "ui/commands.h"
 #include "ui/controls.h"
@@ -27,7 +27,7 @@ class TForm7;
 class TForm1 : public ui::Form {
 public:
     // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`.
-    explicit TForm1(app::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance());
+    explicit TForm1(settings::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance());
     ~TForm1() override;
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
@@ -43,8 +43,8 @@ public:
     ui::Label Label2;
     ui::Label Label3;
     ui::ListBox ListBox1;
-    data::DbMemo DBMemo1;
-    data::DbMemo DBMemo2;
+    bound::DbMemo DBMemo1;
+    bound::DbMemo DBMemo2;
     ui::StatusBar StatusBar;
     data::Connection ADOConnection1;
     data::Table ADOTable1;
@@ -108,7 +108,7 @@ private:
     void SetViewsColor(ui::Color color);
     void SetViewsFont(const ui::FontSpec& font);
 
-    app::SettingsFile settings_;
+    settings::SettingsFile settings_;
     // ListBox1's entries as the last fill listed them, for the search.
     std::vector<std::wstring> listedNames_;
     ui::FontSpec viewsFont_;

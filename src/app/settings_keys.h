@@ -1,4 +1,4 @@
-// The appearance settings file's sections, keys, written texts, defaults and its one message.
+// The appearance settings file's sections, keys, written texts and defaults.
 #pragma once
 #include "ui/color.h"
 
@@ -27,8 +27,5 @@ inline constexpr int kDefaultFontHeight = -11;
 // Font heights, in pixels either way, that a text view can show; any other reads as the default.
 inline constexpr int kMinFontHeight = 6;
 inline constexpr int kMaxFontHeight = 72;
-
-// %s stands for the settings file's full path.
-inline constexpr std::wstring_view kUnableToWriteMessage = L"Unable to write to %s";
 
 }

@@ -10,7 +10,7 @@
 #include "reference/about.h"
 #include "reference/popmenu.h"
 #include "reference/readme.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <exception>
 
@@ -37,7 +37,7 @@ void CreateLastingWindows(LastingWindows& windows)
     // start that fails keeps them waiting while its error is shown, up to the end of the program.
     auto& app = ui::Application::Current();
     app.SetStarting(true);
-    Form1 = (windows.form1 = std::make_unique<TForm1>(app::SettingsFile::ForExecutable())).get();
+    Form1 = (windows.form1 = std::make_unique<TForm1>(settings::SettingsFile::ForExecutable())).get();
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
     Form4 = (windows.form4 = std::make_unique<TForm4>()).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
@@ -64,7 +64,7 @@ int RunProgram(ui::Application& app, int showCommand)
     try {
         CreateLastingWindows(windows);
     } catch (const std::exception& e) {
-        app.DialogService().Message(nullptr, ui::Widen(e.what()), std::wstring(app::kStartupErrorCaption), MB_OK | MB_ICONERROR);
+        app.DialogService().Message(nullptr, base::Widen(e.what()), std::wstring(app::kStartupErrorCaption), MB_OK | MB_ICONERROR);
         return 1;
     }
     splash.reset();

@@ -8,7 +8,7 @@
 #include "data/messages.h"
 #include "data/recipe_rows.h"
 #include "data/search_index.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <map>
@@ -89,7 +89,7 @@ void SearchWorker::Run(std::stop_token stop)
         } catch (const data::Error& error) {
             outcome.error = error.Message();
         } catch (const std::exception& error) {
-            outcome.error = ui::Widen(error.what());
+            outcome.error = base::Widen(error.what());
         }
         if (Superseded(generation, stop))
             continue;

@@ -1,6 +1,8 @@
 // The keyboard layout component.
 #include "components/LanguageChanger.h"
 
+#include "base/names.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -29,14 +31,6 @@ std::string ToAnsi(const std::wstring& text)
     std::string ansi(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr, nullptr);
     return ansi;
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Only a to z fold: the component's comparisons leave every other character, Cyrillic too, as it is.
@@ -240,7 +234,7 @@ bool TCurrentLanguages::GetLanguageData(HKL Layout, LCTYPE Information, std::str
     if (!data)
         return false;
     Text = ToAnsi(*data);
-    if (Trimmed(Text).empty())
+    if (base::Trim(std::string_view(Text), std::string_view(" ")).empty())
         Assertion("The function GetLanguageData reports: Unable to extract the requested data " +
                       std::to_string(Information) + " for the language.",
                   __LINE__);
@@ -384,7 +378,7 @@ void TCurrentLanguages::BuildList(const std::function<int()>& kindOf, std::vecto
         const int kind = kindOf();
         if (kind >= kID && kind <= kExt)
             Attribute(static_cast<Kind>(kind), layout, text);
-        if (Trimmed(text).empty())
+        if (base::Trim(std::string_view(text), std::string_view(" ")).empty())
             Assertion("The procedure SetLayoutList reports: The value of the Return variable is empty", __LINE__);
         list.push_back(text);
     }
@@ -419,7 +413,7 @@ void TCurrentLanguages::SetLayoutList(const std::string& ListType, std::vector<s
 
 HKL TCurrentLanguages::GetIDFromRecord(std::uint8_t Kind, const std::string& Text)
 {
-    if (Trimmed(Text).empty())
+    if (base::Trim(std::string_view(Text), std::string_view(" ")).empty())
         return nullptr;
     try {
         for (int i = 0; i < installedCount_ && Kind <= kExt; ++i) {

@@ -4,8 +4,8 @@
 #include "data/connection_string.h"
 #include "data/error.h"
 #include "data/messages.h"
-#include "data/names.h"
-#include "ui/text.h"
+#include "base/names.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -24,7 +24,7 @@ constexpr int kBusyMilliseconds = 5000;
 std::wstring SourcePath(std::wstring_view connection_string)
 {
     const std::wstring provider = ConnectionStringValue(connection_string, L"Provider").value_or(L"");
-    if (!SameName(provider, kProvider))
+    if (!base::SameName(provider, kProvider))
         throw Error(messages::UnsupportedProvider(provider));
     const std::optional<std::wstring> source = ConnectionStringValue(connection_string, L"Data Source");
     if (!source || source->empty())
@@ -62,7 +62,7 @@ void CheckIsDatabase(sqlite3* db, const std::wstring& path)
     if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK)
         return;
     const int code = sqlite3_extended_errcode(db);
-    const std::wstring reason = messages::Reason(code, ui::Widen(sqlite3_errmsg(db)));
+    const std::wstring reason = messages::Reason(code, base::Widen(sqlite3_errmsg(db)));
     if ((code & 0xFF) == SQLITE_NOTADB || (code & 0xFF) == SQLITE_CORRUPT)
         throw Error(messages::NotADatabase(path, reason));
     // Locked by another program, say: the file may well be a sound database.

@@ -1,20 +1,11 @@
 // Key=value parsing of connection strings.
 #include "data/connection_string.h"
 
-#include "data/names.h"
+#include "base/names.h"
 
 namespace data {
 
 namespace {
-
-std::wstring_view Trim(std::wstring_view text)
-{
-    constexpr std::wstring_view blanks = L" \t\r\n";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::wstring_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // The end of the pair that starts at `from`: the next ';' outside quotes.
 std::size_t PairEnd(std::wstring_view text, std::size_t from)
@@ -49,8 +40,8 @@ std::optional<std::wstring> ConnectionStringValue(std::wstring_view text, std::w
         const std::size_t end = PairEnd(text, start);
         const std::wstring_view pair = text.substr(start, end - start);
         const std::size_t equals = pair.find(L'=');
-        if (equals != std::wstring_view::npos && SameName(Trim(pair.substr(0, equals)), key))
-            return std::wstring(Unquoted(Trim(pair.substr(equals + 1))));
+        if (equals != std::wstring_view::npos && base::SameName(base::Trim(pair.substr(0, equals)), key))
+            return std::wstring(Unquoted(base::Trim(pair.substr(equals + 1))));
         start = end + 1;
     }
     return std::nullopt;

@@ -3,7 +3,7 @@
 
 #include "data/error.h"
 #include "data/messages.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -56,7 +56,7 @@ void AddRankingFunction(sqlite3* db)
         sqlite3_step(raw);
     }
     if (!api || api->xCreateFunction(api, "velmora_part", nullptr, &FirstPart, nullptr) != SQLITE_OK)
-        throw Error(messages::NoFullTextSearch(ui::Widen(sqlite3_db_filename(db, "main"))));
+        throw Error(messages::NoFullTextSearch(base::Widen(sqlite3_db_filename(db, "main"))));
 }
 
 // Stops a statement of `db` when `stop` says so, for as long as it lives.

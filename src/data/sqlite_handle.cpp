@@ -3,7 +3,7 @@
 
 #include "data/error.h"
 #include "data/messages.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -17,7 +17,7 @@ namespace {
 std::wstring FileOf(sqlite3* db)
 {
     const char* path = sqlite3_db_filename(db, "main");
-    return path ? ui::Widen(path) : std::wstring();
+    return path ? base::Widen(path) : std::wstring();
 }
 
 // Why the journal cannot be opened, asked of the system again: SQLite's own record of the error
@@ -50,18 +50,18 @@ std::wstring NumberText(double value)
 DatabaseHandle OpenDatabase(const std::wstring& path, int flags)
 {
     sqlite3* raw = nullptr;
-    const int result = sqlite3_open_v2(ui::Narrow(path).c_str(), &raw, flags, nullptr);
+    const int result = sqlite3_open_v2(base::Narrow(path).c_str(), &raw, flags, nullptr);
     DatabaseHandle db(raw);
     if (result != SQLITE_OK)
         throw Error(messages::DatabaseFailed(
-            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, ui::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
+            path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, base::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
     return db;
 }
 
 std::string QuoteIdentifier(std::wstring_view name)
 {
     std::string quoted = "\"";
-    for (const char c : ui::Narrow(name)) {
+    for (const char c : base::Narrow(name)) {
         if (c == '"')
             quoted += '"';
         quoted += c;
@@ -79,7 +79,7 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db)
 
 Statement& Statement::Bind(int parameter, std::wstring_view text)
 {
-    const std::string utf8 = ui::Narrow(text);
+    const std::string utf8 = base::Narrow(text);
     if (sqlite3_bind_text(statement_.get(), parameter, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) !=
         SQLITE_OK)
         Fail();
@@ -130,7 +130,7 @@ int Statement::ColumnCount() const
 
 std::wstring Statement::ColumnName(int column) const
 {
-    return ui::Widen(sqlite3_column_name(statement_.get(), column));
+    return base::Widen(sqlite3_column_name(statement_.get(), column));
 }
 
 std::int64_t Statement::Integer(int column) const
@@ -150,7 +150,7 @@ std::optional<std::wstring> Statement::Text(int column) const
         return NumberText(sqlite3_column_double(statement, column));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return ui::Widen(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))));
+        return base::Widen(std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))));
     }
     }
 }
@@ -162,7 +162,7 @@ void Statement::Fail() const
     // journal beside it, and the folder is at fault.
     if ((code & 0xFF) == SQLITE_CANTOPEN && statement_ && !sqlite3_stmt_readonly(statement_.get()))
         throw Error(messages::JournalRefused(FileOf(db_), JournalOpenError(FileOf(db_) + L"-journal")));
-    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(code, ui::Widen(sqlite3_errmsg(db_)))));
+    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(code, base::Widen(sqlite3_errmsg(db_)))));
 }
 
 }  // namespace data

@@ -3,7 +3,7 @@
 
 #include "data/error.h"
 #include "data/messages.h"
-#include "data/names.h"
+#include "base/names.h"
 
 #include <algorithm>
 #include <exception>
@@ -35,7 +35,7 @@ Table::Table(Connection& connection) : connection_(connection) {}
 void Table::SetTableName(std::wstring name)
 {
     if (active_) {
-        if (!SameName(name, name_))
+        if (!base::SameName(name, name_))
             throw Error(messages::RenameOpenTable(name_, name));
         return;
     }
@@ -111,7 +111,7 @@ std::size_t Table::Position() const
 bool Table::HasField(std::wstring_view field) const
 {
     RequireOpen();
-    return std::ranges::any_of(fields_, [field](const std::wstring& name) { return SameName(name, field); });
+    return std::ranges::any_of(fields_, [field](const std::wstring& name) { return base::SameName(name, field); });
 }
 
 const std::vector<std::wstring>& Table::FieldNames() const
@@ -282,7 +282,7 @@ void Table::RequireCurrentRow() const
 std::size_t Table::FieldIndex(std::wstring_view field) const
 {
     RequireOpen();
-    const auto found = std::ranges::find_if(fields_, [field](const std::wstring& name) { return SameName(name, field); });
+    const auto found = std::ranges::find_if(fields_, [field](const std::wstring& name) { return base::SameName(name, field); });
     if (found == fields_.end())
         throw Error(messages::FieldMissing(field, name_));
     return static_cast<std::size_t>(found - fields_.begin());
@@ -296,7 +296,7 @@ std::wstring Table::StoredName() const
     Statement tables(connection_.Handle(), "SELECT name FROM sqlite_master WHERE type = 'table'");
     while (tables.Step()) {
         std::wstring stored = tables.Text(0).value_or(L"");
-        if (SameName(stored, name_))
+        if (base::SameName(stored, name_))
             return stored;
     }
     throw Error(messages::TableMissing(name_, connection_.FullPath()));

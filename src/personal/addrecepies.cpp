@@ -98,7 +98,7 @@ void TForm4::FormCreate()
                                static_cast<ui::Control*>(&Memo2)})
         field->SetCursor(cursors.Get(personal::kPenCursor));
     ListBox1.SetCursor(cursors.Get(personal::kMaletCursor));
-    const ui::Color color = app::ReadColor(app::SettingsFile::ForExecutable());
+    const ui::Color color = app::ReadColor(settings::SettingsFile::ForExecutable());
     Memo1.SetColor(color);
     Memo2.SetColor(color);
     Edit1.SetColor(color);

@@ -66,7 +66,7 @@ TForm5::TForm5()
 
 void TForm5::FormCreate()
 {
-    const ui::Color color = app::ReadColor(app::SettingsFile::ForExecutable());
+    const ui::Color color = app::ReadColor(settings::SettingsFile::ForExecutable());
     DBMemo1.SetColor(color);
     DBMemo2.SetColor(color);
     ListBox1.SetColor(color);

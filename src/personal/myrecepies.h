@@ -2,7 +2,7 @@
 // and its removal.
 #pragma once
 #include "data/connection.h"
-#include "data/db_memo.h"
+#include "bound/db_memo.h"
 #include "data/table.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -30,8 +30,8 @@ public:
     ui::Label Label2;
     ui::Label Label3;
     ui::ListBox ListBox1;
-    data::DbMemo DBMemo1;
-    data::DbMemo DBMemo2;
+    bound::DbMemo DBMemo1;
+    bound::DbMemo DBMemo2;
     ui::StatusBar StatusBar;
     data::Connection ADOConnection1;
     data::Table ADOTable1;

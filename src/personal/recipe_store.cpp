@@ -7,7 +7,7 @@
 #include "string_ids.h"
 #include "ui/error.h"
 #include "ui/resource_text.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <utility>
 #include <vector>
@@ -51,11 +51,11 @@ void Append(data::Table& table, const UserDetails& recipe)
     // A half of a surrogate pair would reach the file as another character than the one typed.
     for (const auto& [text, field] : {std::pair{&recipe.Name, kNameTitle}, std::pair{&recipe.Products, kProductsTitle},
                                       std::pair{&recipe.Burn, kMethodTitle}}) {
-        if (!ui::IsWellFormed(*text))
+        if (!base::IsWellFormed(*text))
             throw ui::Error(L"Полето „" + std::wstring(field) + L"“ съдържа повреден знак (половин двойка UTF-16), който не "
                             L"може да бъде записан. Рецептата не е добавена");
     }
-    const std::size_t length = ui::CountCodePoints(recipe.Name);
+    const std::size_t length = base::CountCodePoints(recipe.Name);
     if (length > kMaxNameLength)
         throw ui::Error(L"Името на рецептата е дълго " + std::to_wstring(length) + L" знака; позволени са най-много " +
                         std::to_wstring(kMaxNameLength) + L". Рецептата не е добавена");

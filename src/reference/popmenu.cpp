@@ -25,7 +25,7 @@ std::vector<std::wstring> TabCaptions()
     return captions;
 }
 
-ui::GridColumn Column(UINT field, int width, bool centred = true)
+bound::GridColumn Column(UINT field, int width, bool centred = true)
 {
     return {.field = ui::ResourceText(field), .width = width, .centred = centred};
 }

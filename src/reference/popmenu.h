@@ -1,10 +1,10 @@
 // The practical-advice window: five tabs of advice texts, the measures tab and the energy table.
 #pragma once
 #include "data/connection.h"
-#include "data/db_memo.h"
+#include "bound/db_memo.h"
 #include "data/table.h"
 #include "ui/controls.h"
-#include "ui/data_grid.h"
+#include "bound/data_grid.h"
 #include "ui/form.h"
 #include "ui/page_control.h"
 
@@ -17,11 +17,11 @@ public:
     ui::TextView Memo2;
     ui::TextView Memo5;
     ui::TextView Memo4;
-    data::DbMemo DBMemo1;
-    ui::DataGrid DBGrid2;
-    ui::DataGrid DBGrid3;
+    bound::DbMemo DBMemo1;
+    bound::DataGrid DBGrid2;
+    bound::DataGrid DBGrid3;
     ui::TextView Memo6;
-    ui::DataGrid DBGrid1;
+    bound::DataGrid DBGrid1;
 
     data::Connection kKal;
     data::Connection Merki;

@@ -2,7 +2,7 @@
 #include "reference/text_file.h"
 
 #include "ui/error.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -69,7 +69,7 @@ std::wstring ReadTextFile(std::wstring_view name)
     if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
         CannotOpen(path, GetLastError());
     bytes.resize(read);
-    return ui::DecodeCp1251(bytes);
+    return base::DecodeCp1251(bytes);
 }
 
 }

@@ -3,7 +3,7 @@
 
 #include "ui/error.h"
 #include "ui/form.h"
-#include "ui/text.h"
+#include "base/text.h"
 #include "ui/window.h"
 
 #include <algorithm>
@@ -225,7 +225,7 @@ void Application::HandleException(std::exception_ptr error)
     } catch (const Abort&) {
         return;
     } catch (const std::exception& e) {
-        text = Widen(e.what());
+        text = base::Widen(e.what());
     } catch (...) {
         text = L"Неочаквана грешка";
     }

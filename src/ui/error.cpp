@@ -1,11 +1,11 @@
 // The program's errors and the text rule of the top-level error handler.
 #include "ui/error.h"
 
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace ui {
 
-Error::Error(const std::wstring& message) : std::runtime_error(Narrow(message)) {}
+Error::Error(const std::wstring& message) : std::runtime_error(base::Narrow(message)) {}
 
 std::wstring WithFullStop(std::wstring text)
 {

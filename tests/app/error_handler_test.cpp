@@ -1,7 +1,7 @@
 // The top-level error handler: the full-stop rule and the one error box it shows.
 #include "support/app_fixture.h"
 #include "ui/error.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -12,7 +12,7 @@
 
 namespace {
 
-using ui::Narrow;
+using base::Narrow;
 
 struct FullStopCase {
     const char* label;

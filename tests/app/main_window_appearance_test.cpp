@@ -13,7 +13,7 @@ class MainWindowAppearanceTest : public test_support::AppTest {
 protected:
     MainWindowAppearanceTest() { test_support::WriteCatalogue({{L"Супи", {}}}); }
 
-    std::unique_ptr<TForm1> Open() { return std::make_unique<TForm1>(app::SettingsFile(settingsPath)); }
+    std::unique_ptr<TForm1> Open() { return std::make_unique<TForm1>(settings::SettingsFile(settingsPath)); }
 
     // A hand-written settings file, as a user edits it.
     void WriteSettings(const std::string& utf8)

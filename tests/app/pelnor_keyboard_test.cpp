@@ -4,7 +4,7 @@
 #include "app/pelnor.h"
 #include "support/keyboard.h"
 #include "support/main_window_fixture.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,7 +15,7 @@
 namespace {
 
 using test_support::PressKey;
-using ui::Narrow;
+using base::Narrow;
 
 class MainWindowKeyboardTest : public test_support::MainWindowFixture {
 protected:

@@ -1,7 +1,7 @@
 // The main window: its state when it opens, its menu bar and command set, hints, frame, cursor and closing.
 #include "app/pelnor.h"
 #include "support/main_window_fixture.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -14,7 +14,7 @@
 
 namespace {
 
-using ui::Narrow;
+using base::Narrow;
 using Lines = std::vector<std::string>;
 
 struct CommandRow {

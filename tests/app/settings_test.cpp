@@ -1,10 +1,10 @@
 // The settings file: its number rules, reading the appearance from hand-made files, and writing it back.
 #include "app/appearance.h"
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/scratch_folder.h"
 #include "ui/error.h"
 #include "ui/font.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -22,7 +22,7 @@
 namespace {
 
 using app::ReadAppearance;
-using app::SettingsFile;
+using settings::SettingsFile;
 using app::WriteAppearance;
 
 constexpr std::wstring_view kCaption = L"Велмора XP";
@@ -57,7 +57,7 @@ std::wstring RefusalOf(SettingsFile& file)
     try {
         WriteAppearance(file, ui::kLight3D, -11, L"Other");
     } catch (const ui::Error& error) {
-        return ui::Widen(error.what());
+        return base::Widen(error.what());
     }
     return L"<no error>";
 }
@@ -146,7 +146,7 @@ TEST(SettingsParseInteger, FollowsTheNumberRules)
         {L"\x0661\x0662", std::nullopt},  // digits of another script are not decimal digits here
     };
     for (const auto& c : cases)
-        EXPECT_EQ(app::ParseInteger(c.text), c.value) << ui::Narrow(c.text);
+        EXPECT_EQ(settings::ParseInteger(c.text), c.value) << base::Narrow(c.text);
 }
 
 TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndIsNotCreated)
@@ -304,7 +304,7 @@ TEST_F(SettingsTest, RefusedWriteInAMissingFolderNamesTheFullPath)
 }
 
 constexpr std::string_view kHandEdited = "[Programs]\r\nVer=1.01\r\n[Mine]\r\nKey=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n[Settings]\r\nColor=255\r\n";
-constexpr int kStepCount = static_cast<int>(app::WriteStep::Replaced) + 1;
+constexpr int kStepCount = static_cast<int>(settings::WriteStep::Replaced) + 1;
 
 std::vector<std::wstring> TemporaryFiles(const std::filesystem::path& folder)
 {
@@ -340,22 +340,22 @@ TEST_F(SettingsTest, AWriteKeepsAUtf8FileWithoutAMarkInUtf8AndItsTextsReadAsWrit
     const std::string after = ReadBytes(path);
     EXPECT_EQ(after.substr(0, 3).find("\xEF\xBB\xBF"), std::string::npos) << "no mark is added";
     EXPECT_NE(after.find("[Mine]\r\nKey=\xD0\xB7\xD0\xBD\xD0\xB0\xD1\x87\r\n"), std::string::npos) << after;
-    EXPECT_NE(after.find("Name=" + ui::Narrow(kCaption) + "\r\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("Name=" + base::Narrow(kCaption) + "\r\n"), std::string::npos) << after;
     EXPECT_EQ(Read(L"Programs", L"Name"), kCaption);
     EXPECT_EQ(Read(L"Mine", L"Key"), L"знач");
     EXPECT_EQ(Read(L"Settings", L"FName"), L"MS Sans Serif");
 }
 
 struct FailedAt {
-    app::WriteStep step;
+    settings::WriteStep step;
 };
 
 TEST_F(SettingsTest, AWriteThatFailsAtAnyStepBeforeTheSwapLeavesTheOldFileAndNoTemporary)
 {
-    for (int step = 0; step < static_cast<int>(app::WriteStep::Replaced); ++step) {
+    for (int step = 0; step < static_cast<int>(settings::WriteStep::Replaced); ++step) {
         SCOPED_TRACE(step);
         Given(kHandEdited);
-        file.SetWriteProbe([step](app::WriteStep reached) {
+        file.SetWriteProbe([step](settings::WriteStep reached) {
             if (static_cast<int>(reached) == step)
                 throw FailedAt{reached};
         });
@@ -393,7 +393,7 @@ TEST(SettingsWriteChild, DISABLED_WritesUntilKilled)
     ASSERT_FALSE(target.empty());
     const int step = std::stoi(Variable(kKillStepVariable));
     SettingsFile killed(target);
-    killed.SetWriteProbe([step](app::WriteStep reached) {
+    killed.SetWriteProbe([step](settings::WriteStep reached) {
         if (static_cast<int>(reached) == step)
             TerminateProcess(GetCurrentProcess(), kKilled);
     });
@@ -437,7 +437,7 @@ TEST_F(SettingsTest, AProgramKilledAtAnyStepOfTheWriteLeavesTheOldFileOrTheNewOn
         SCOPED_TRACE(step);
         Given(kHandEdited);
         ASSERT_EQ(RunChildKilledAt(step, path), kKilled) << "the child was not ended at the step";
-        EXPECT_EQ(ReadBytes(path), step < static_cast<int>(app::WriteStep::Replaced) ? std::string(kHandEdited) : written);
+        EXPECT_EQ(ReadBytes(path), step < static_cast<int>(settings::WriteStep::Replaced) ? std::string(kHandEdited) : written);
     }
     ASSERT_FALSE(TemporaryFiles(folder.Path()).empty()) << "no killed write left its temporary";
     // The next whole write takes away what the ended copies left.

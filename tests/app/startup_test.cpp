@@ -12,7 +12,7 @@
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
 #include "support/my_recipes_db.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,7 +23,7 @@
 
 namespace {
 
-using ui::Narrow;
+using base::Narrow;
 
 using StartupTest = test_support::AppTest;
 

@@ -8,7 +8,7 @@
 #include "support/catalogue_db.h"
 #include "support/my_recipes_db.h"
 #include "support/scripted_menus.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ protected:
     {
         app.SetMenuTracker(menus);
         test_support::WriteCatalogue({{.name = L"Супи", .rows = {{L"Таратор", L"краставица", L"Разбърква се."}}}});
-        form = std::make_unique<TForm1>(app::SettingsFile((folder.Path() / L"velmora.ini").wstring()), shell);
+        form = std::make_unique<TForm1>(settings::SettingsFile((folder.Path() / L"velmora.ini").wstring()), shell);
         // As start-up leaves it: the application window carries the task-bar button.
         ShowWindow(app.Handle(), SW_SHOWNOACTIVATE);
     }
@@ -99,7 +99,7 @@ TEST_F(TrayTest, TheTrayMenuHasItsItemsAndPicturesAndNoDefault)
     const HMENU menu = form->PopupMenu1.Handle();
     for (const wchar_t* name : {L"Readme", L"About", L"Izhod"}) {
         const ui::Command& command = form->ActionManager1.Get(name);
-        EXPECT_EQ(test_support::ScriptedMenus::FindId(menu, command.caption), command.id) << ui::Narrow(name);
+        EXPECT_EQ(test_support::ScriptedMenus::FindId(menu, command.caption), command.id) << base::Narrow(name);
     }
     EXPECT_FALSE(form->PopupMenu1.ClickDefaultItem());
 }

@@ -1,6 +1,6 @@
 // Folding, words and the Latin readings of Bulgarian, case by case.
 #include "catalogue/bulgarian_text.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 using catalogue::CyrillicReadings;
 using catalogue::Fold;
-using ui::Narrow;
+using base::Narrow;
 
 struct FoldCase {
     const wchar_t* text;

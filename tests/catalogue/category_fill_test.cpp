@@ -4,7 +4,7 @@
 #include "support/keyboard.h"
 #include "support/main_window_fixture.h"
 #include "support/recipe_texts.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 
 using test_support::CatalogueTable;
 using test_support::RecipeRow;
-using ui::Narrow;
+using base::Narrow;
 using Texts = std::vector<std::string>;
 
 RecipeRow Recipe(const std::wstring& name)

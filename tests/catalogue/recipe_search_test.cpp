@@ -30,7 +30,7 @@ protected:
                                        Named(L"Агнешка чорба"), Named(L"Салата")}},
             CatalogueTable{L"Лято", {Named(L"Таратор"), Named(L"Пълнени чушки")}},
         });
-        form = std::make_unique<TForm1>(app::SettingsFile((folder.Path() / L"settings.ini").wstring()));
+        form = std::make_unique<TForm1>(settings::SettingsFile((folder.Path() / L"settings.ini").wstring()));
     }
 
     void Run(const wchar_t* command)

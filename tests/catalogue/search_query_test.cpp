@@ -1,7 +1,7 @@
 // Reading queries and matching them against recipes: every word by its beginning, anywhere in the
 // recipe, the exclusions, the Latin readings, and what a result shows of why it was found.
 #include "catalogue/search_query.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 using catalogue::MatchRecipe;
 using catalogue::ParseQuery;
 using catalogue::RecipePart;
-using ui::Narrow;
+using base::Narrow;
 
 struct Recipe {
     const wchar_t* name;

@@ -14,7 +14,7 @@
 #include "support/keyboard.h"
 #include "support/main_window_fixture.h"
 #include "support/my_recipes_db.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -28,7 +28,7 @@
 namespace {
 
 using test_support::PressKey;
-using ui::Narrow;
+using base::Narrow;
 
 class SearchAllTest : public test_support::MainWindowFixture {
 protected:

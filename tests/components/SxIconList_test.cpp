@@ -4,7 +4,7 @@
 #include "components/recording_tray_shell.h"
 #include "support/app_fixture.h"
 #include "ui/error.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -353,7 +353,7 @@ TEST_F(IconListTest, FilesRoundTripAndFileErrorsNameTheFile)
         loaded.LoadFromFile(missing);
         ADD_FAILURE() << "opened a missing file";
     } catch (const ui::Error& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + ui::Narrow(missing) + "\". ", 0), 0u) << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + base::Narrow(missing) + "\". ", 0), 0u) << error.what();
     }
     EXPECT_EQ(loaded.Count(), 2) << "the icons stay";
 
@@ -362,7 +362,7 @@ TEST_F(IconListTest, FilesRoundTripAndFileErrorsNameTheFile)
         list.SaveToFile(noFolder);
         ADD_FAILURE() << "created a file in a missing folder";
     } catch (const ui::Error& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + ui::Narrow(noFolder) + "\". ", 0), 0u) << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + base::Narrow(noFolder) + "\". ", 0), 0u) << error.what();
     }
     EXPECT_EQ(list.Count(), 2);
 }

@@ -6,7 +6,7 @@
 #include "support/app_fixture.h"
 #include "support/scripted_menus.h"
 #include "ui/image.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>

@@ -5,7 +5,7 @@
 #include "data/messages.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -181,7 +181,7 @@ TEST(DatabaseMessagesTest, EveryReasonIsInBulgarian)
     for (const int code : codes) {
         const std::wstring reason = data::messages::Reason(code, L"near \"x\": syntax error");
         EXPECT_FALSE(reason.empty()) << code;
-        EXPECT_FALSE(latin(reason)) << code << ": " << ui::Narrow(reason);
+        EXPECT_FALSE(latin(reason)) << code << ": " << base::Narrow(reason);
     }
     EXPECT_EQ(data::messages::Reason(SQLITE_ERROR, L"no such table: Супи"), L"във файла няма таблица „Супи“");
     EXPECT_EQ(data::messages::Reason(SQLITE_ERROR, L"no such column: Име"), L"в таблицата няма поле „Име“");

@@ -5,7 +5,7 @@
 #include "data/search_index.h"
 #include "support/catalogue_db.h"
 #include "support/scratch_folder.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -21,7 +21,7 @@ namespace {
 using data::SearchIndex;
 using test_support::CatalogueTable;
 using test_support::RecipeRow;
-using ui::Narrow;
+using base::Narrow;
 
 constexpr wchar_t kCatalogue[] = L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=Data\\pelnor_recepies.rec";
 // A table the catalogue lacks and one without the recipe fields are left out.

@@ -4,7 +4,7 @@
 #include "support/my_recipes_db.h"
 #include "support/recipe_texts.h"
 #include "support/scratch_folder.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -75,7 +75,7 @@ RaceLog ReadRaceLog(const std::wstring& path)
     const std::string all{std::istreambuf_iterator<char>(log), {}};
     RaceLog read;
     for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::wstring text = ui::Widen(std::string_view(all).substr(start, end - start));
+        const std::wstring text = base::Widen(std::string_view(all).substr(start, end - start));
         if (text.starts_with(L"added "))
             read.added.insert(text.substr(6));
         else if (text.starts_with(L"taken "))
@@ -89,14 +89,14 @@ RaceLog ReadRaceLog(const std::wstring& path)
 std::wstring IntegrityCheck(const std::wstring& file)
 {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(ui::Narrow(file).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(base::Narrow(file).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     std::wstring result;
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
         sqlite3_step(statement) == SQLITE_ROW)
-        result = ui::Widen(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        result = base::Widen(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
     else
-        result = ui::Widen(sqlite3_errmsg(db));
+        result = base::Widen(sqlite3_errmsg(db));
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return result;
@@ -116,7 +116,7 @@ void ReadLog(const std::wstring& path, Returned& returned)
     const std::string all{std::istreambuf_iterator<char>(log), {}};
     // A line the kill cut short has no line end and says nothing for sure.
     for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::wstring text = ui::Widen(std::string_view(all).substr(start, end - start));
+        const std::wstring text = base::Widen(std::string_view(all).substr(start, end - start));
         if (text.starts_with(L"added ")) {
             returned.present.insert(text.substr(6));
             ++returned.adds;
@@ -138,13 +138,13 @@ void CheckFile(const Returned& returned, const std::string& when)
     ASSERT_EQ(IntegrityCheck(test_support::kMyRecipesFile), L"ok") << when;
     std::set<std::wstring> stored;
     for (const auto& row : test_support::StoredRecipes()) {
-        EXPECT_EQ(row.products, test_support::ProductsOf(row.name)) << when << " " << ui::Narrow(row.name);
-        EXPECT_EQ(row.burn, test_support::MethodOf(row.name)) << when << " " << ui::Narrow(row.name);
-        EXPECT_FALSE(returned.deleted.contains(row.name)) << when << ": deleted row back: " << ui::Narrow(row.name);
+        EXPECT_EQ(row.products, test_support::ProductsOf(row.name)) << when << " " << base::Narrow(row.name);
+        EXPECT_EQ(row.burn, test_support::MethodOf(row.name)) << when << " " << base::Narrow(row.name);
+        EXPECT_FALSE(returned.deleted.contains(row.name)) << when << ": deleted row back: " << base::Narrow(row.name);
         stored.insert(row.name);
     }
     for (const auto& name : returned.present)
-        EXPECT_TRUE(stored.contains(name)) << when << ": added row lost: " << ui::Narrow(name);
+        EXPECT_TRUE(stored.contains(name)) << when << ": added row lost: " << base::Narrow(name);
 }
 
 class DurabilityTest : public ::testing::Test {
@@ -175,7 +175,7 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturne
     }
     EXPECT_GT(returned.adds, 20) << "the drivers wrote too little for the kills to mean anything";
     EXPECT_FALSE(returned.deleted.empty());
-    EXPECT_TRUE(returned.errors.empty()) << ui::Narrow(returned.errors.front());
+    EXPECT_TRUE(returned.errors.empty()) << base::Narrow(returned.errors.front());
 }
 
 TEST_F(DurabilityTest, TwoProgramsWritingOneFileAtOnceNeverCorruptIt)
@@ -200,8 +200,8 @@ TEST_F(DurabilityTest, TwoProgramsWritingOneFileAtOnceNeverCorruptIt)
     for (const auto& name : returned.deleted)
         returned.present.erase(name);
     CheckFile(returned, "after two writers");
-    EXPECT_GT(returned.adds, 0) << (returned.errors.empty() ? "" : ui::Narrow(returned.errors.front()));
-    EXPECT_GT(fromSecond.adds, 0) << (fromSecond.errors.empty() ? "" : ui::Narrow(fromSecond.errors.front()));
+    EXPECT_GT(returned.adds, 0) << (returned.errors.empty() ? "" : base::Narrow(returned.errors.front()));
+    EXPECT_GT(fromSecond.adds, 0) << (fromSecond.errors.empty() ? "" : base::Narrow(fromSecond.errors.front()));
 }
 
 TEST_F(DurabilityTest, TwoProgramsAddingTheSameNamesAtTheSameMomentStoreEachNameOnce)
@@ -229,17 +229,17 @@ TEST_F(DurabilityTest, TwoProgramsAddingTheSameNamesAtTheSameMomentStoreEachName
 
         const RaceLog one = ReadRaceLog(firstLog);
         const RaceLog other = ReadRaceLog(secondLog);
-        ASSERT_TRUE(one.errors.empty()) << when << ": " << ui::Narrow(one.errors.front());
-        ASSERT_TRUE(other.errors.empty()) << when << ": " << ui::Narrow(other.errors.front());
+        ASSERT_TRUE(one.errors.empty()) << when << ": " << base::Narrow(one.errors.front());
+        ASSERT_TRUE(other.errors.empty()) << when << ": " << base::Narrow(other.errors.front());
         std::multiset<std::wstring> stored;
         for (const auto& row : test_support::StoredRecipes())
             stored.insert(row.name);
         for (int number = 1; number <= kNames; ++number) {
             const std::wstring name = L"Обща " + std::to_wstring(number);
-            EXPECT_EQ(stored.count(name), 1u) << when << ": " << ui::Narrow(name);
+            EXPECT_EQ(stored.count(name), 1u) << when << ": " << base::Narrow(name);
             // One of the two added it; the other was told the name is taken.
-            EXPECT_EQ(one.added.count(name) + other.added.count(name), 1u) << when << ": " << ui::Narrow(name);
-            EXPECT_EQ(one.taken.count(name) + other.taken.count(name), 1u) << when << ": " << ui::Narrow(name);
+            EXPECT_EQ(one.added.count(name) + other.added.count(name), 1u) << when << ": " << base::Narrow(name);
+            EXPECT_EQ(one.taken.count(name) + other.taken.count(name), 1u) << when << ": " << base::Narrow(name);
         }
         EXPECT_EQ(stored.size(), static_cast<std::size_t>(kNames)) << when;
         if (HasFailure())

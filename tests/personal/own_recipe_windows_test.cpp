@@ -10,7 +10,7 @@
 #include "support/my_recipes_db.h"
 #include "support/recipe_texts.h"
 #include "support/scripted_menus.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +140,7 @@ TEST_F(OwnRecipeWindowsTest, EmptyFieldsAreReportedInTheirOrderAndNothingIsStore
         dialogs.messages.clear();
         Type(c.typed);
         add->Image3Click();
-        EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(c.message)})) << ui::Narrow(c.typed.name);
+        EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(c.message)})) << base::Narrow(c.typed.name);
         EXPECT_EQ(add->Edit1.Text(), c.typed.name);
     }
     EXPECT_EQ(StoredRecipes(), kThree);
@@ -166,7 +166,7 @@ TEST_F(OwnRecipeWindowsTest, NamesAreStoredUnlessTypedExactlyAsAStoredOne)
         const auto before = StoredRecipes();
         add->Image3Click();
         if (c.stored) {
-            EXPECT_EQ(StoredRecipes().back(), c.typed) << ui::Narrow(c.typed.name);
+            EXPECT_EQ(StoredRecipes().back(), c.typed) << base::Narrow(c.typed.name);
             EXPECT_EQ(Texts(), (std::vector<std::wstring>{std::wstring(personal::kAdded)}));
         } else {
             EXPECT_EQ(StoredRecipes(), before);

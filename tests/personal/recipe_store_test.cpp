@@ -11,7 +11,7 @@
 #include "support/scratch_folder.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST_F(RecipeStoreTest, NameEqualityIsExact)
         {L" Таратор", false}, {L"Тарат", false},   {L"Мусака", true},   {L"", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(personal::NameTaken(table, c.name), c.taken) << ui::Narrow(c.name);
+        EXPECT_EQ(personal::NameTaken(table, c.name), c.taken) << base::Narrow(c.name);
 }
 
 TEST_F(RecipeStoreTest, AppendStoresTheTextsAsTypedAndListsTheRowAtTheEnd)
@@ -122,10 +122,10 @@ TEST_F(RecipeStoreTest, AnAddThatCannotWriteBesideTheFileNamesTheFolderAndTheCau
         ADD_FAILURE() << "the add passed for done";
     } catch (const data::Error& e) {
         const std::wstring& message = e.Message();
-        EXPECT_NE(message.find(L"папката „" + folder.wstring() + L"“"), std::wstring::npos) << ui::Narrow(message);
-        EXPECT_NE(message.find(L"pelnor_myrecepies.rec-journal"), std::wstring::npos) << ui::Narrow(message);
-        EXPECT_NE(message.find(L"достъпът е отказан"), std::wstring::npos) << ui::Narrow(message);
-        EXPECT_EQ(message.find(L"файлът не може да бъде отворен"), std::wstring::npos) << ui::Narrow(message);
+        EXPECT_NE(message.find(L"папката „" + folder.wstring() + L"“"), std::wstring::npos) << base::Narrow(message);
+        EXPECT_NE(message.find(L"pelnor_myrecepies.rec-journal"), std::wstring::npos) << base::Narrow(message);
+        EXPECT_NE(message.find(L"достъпът е отказан"), std::wstring::npos) << base::Narrow(message);
+        EXPECT_EQ(message.find(L"файлът не може да бъде отворен"), std::wstring::npos) << base::Narrow(message);
     }
     std::filesystem::remove(folder / L"pelnor_myrecepies.rec-journal");
     EXPECT_EQ(StoredRecipes(), kThree);
@@ -143,7 +143,7 @@ TEST_F(RecipeStoreTest, ANameOver50CharactersIsRefusedAndNothingIsStored)
         personal::Append(table, {.Name = std::wstring(51, L'я'), .Products = L"а", .Burn = L"б"});
         ADD_FAILURE() << "a 51-character name was taken";
     } catch (const std::exception& e) {
-        EXPECT_NE(ui::Widen(e.what()).find(L"50"), std::wstring::npos) << e.what();
+        EXPECT_NE(base::Widen(e.what()).find(L"50"), std::wstring::npos) << e.what();
     }
     EXPECT_EQ(StoredRecipes(), kThree);
     EXPECT_EQ(table.RecordCount(), kThree.size());
@@ -184,7 +184,7 @@ TEST_F(RecipeStoreTest, TheNameLimitCountsCharactersAsShownAndBrokenCharactersAr
             stored.push_back({c.recipe.Name, c.recipe.Products, c.recipe.Burn});
         } catch (const std::exception& e) {
             ASSERT_NE(c.refusal, nullptr) << e.what();
-            EXPECT_NE(ui::Widen(e.what()).find(c.refusal), std::wstring::npos) << e.what();
+            EXPECT_NE(base::Widen(e.what()).find(c.refusal), std::wstring::npos) << e.what();
         }
         EXPECT_EQ(StoredRecipes(), stored);
     }

@@ -6,7 +6,7 @@
 #include "support/keyboard.h"
 #include "support/scratch_folder.h"
 #include "ui/error.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ namespace {
 
 using test_support::PressKey;
 using test_support::WriteCp1251File;
-using ui::Narrow;
+using base::Narrow;
 
 const std::vector<std::wstring> kFiles{L"MKT", L"ZDP", L"KNS", L"KMG", L"Konservirane"};
 
@@ -242,7 +242,7 @@ TEST_F(PracticalAdviceTest, GridsHaveTheirFieldTitlesWidthsAndAlignments)
         bool centred;
         bool operator==(const Column&) const = default;
     };
-    const auto columns = [](ui::DataGrid& grid) {
+    const auto columns = [](bound::DataGrid& grid) {
         std::vector<Column> found;
         for (int index = 0;; ++index) {
             wchar_t text[128] = {};
@@ -272,7 +272,7 @@ TEST_F(PracticalAdviceTest, AnEmptyAdviceTableGivesOnlyTheTitleRow)
 {
     test_support::WriteAdviceDatabases({});
     Form().Show();
-    for (ui::DataGrid* grid : {&Form().DBGrid1, &Form().DBGrid2, &Form().DBGrid3}) {
+    for (bound::DataGrid* grid : {&Form().DBGrid1, &Form().DBGrid2, &Form().DBGrid3}) {
         EXPECT_EQ(SendMessageW(grid->Handle(), LVM_GETITEMCOUNT, 0, 0), 0);
         const auto header = reinterpret_cast<HWND>(SendMessageW(grid->Handle(), LVM_GETHEADER, 0, 0));
         EXPECT_GE(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);

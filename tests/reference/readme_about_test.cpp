@@ -7,7 +7,7 @@
 #include "support/keyboard.h"
 #include "support/recording_platform.h"
 #include "ui/form.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 namespace {
 
 using test_support::WriteCp1251File;
-using ui::Narrow;
+using base::Narrow;
 using Texts = std::vector<std::string>;
 
 Texts Utf8(const std::vector<std::wstring>& texts)

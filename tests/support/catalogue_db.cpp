@@ -1,7 +1,7 @@
 // Test catalogue databases.
 #include "support/catalogue_db.h"
 
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <sqlite3.h>
 
@@ -22,7 +22,7 @@ void Check(int code, sqlite3* db)
 std::string Quoted(const std::wstring& name)
 {
     std::string quoted(1, '"');
-    quoted += ui::Narrow(name);
+    quoted += base::Narrow(name);
     quoted += '"';
     return quoted;
 }
@@ -34,9 +34,9 @@ void Insert(sqlite3* db, const std::wstring& table, const std::vector<std::wstri
     sqlite3_stmt* statement = nullptr;
     Check(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), db);
     if (row.name)
-        sqlite3_bind_text(statement, 1, ui::Narrow(*row.name).c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 2, ui::Narrow(row.products).c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 3, ui::Narrow(row.burn).c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement, 1, base::Narrow(*row.name).c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, 2, base::Narrow(row.products).c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, 3, base::Narrow(row.burn).c_str(), -1, SQLITE_TRANSIENT);
     const int code = sqlite3_step(statement);
     sqlite3_finalize(statement);
     Check(code, db);

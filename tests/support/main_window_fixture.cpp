@@ -6,7 +6,7 @@ namespace test_support {
 TForm1& MainWindowFixture::OpenMainWindow(const std::vector<CatalogueTable>& catalogue)
 {
     WriteCatalogue(catalogue);
-    form_ = std::make_unique<TForm1>(app::SettingsFile(SettingsPath()));
+    form_ = std::make_unique<TForm1>(settings::SettingsFile(SettingsPath()));
     return *form_;
 }
 

@@ -2,7 +2,7 @@
 #include "support/my_recipes_db.h"
 
 #include "support/scratch_folder.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <sqlite3.h>
 
@@ -23,13 +23,13 @@ struct Finalizer {
 std::wstring Column(sqlite3_stmt* statement, int column)
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? ui::Widen(text) : std::wstring();
+    return text ? base::Widen(text) : std::wstring();
 }
 
 std::string Quoted(const std::wstring& text)
 {
     std::string quoted = "'";
-    for (char c : ui::Narrow(text)) {
+    for (char c : base::Narrow(text)) {
         if (c == '\'')
             quoted += '\'';
         quoted += c;
@@ -54,10 +54,10 @@ void WriteMyRecipes(const std::vector<MyRecipe>& rows)
 std::vector<MyRecipe> StoredRecipes(const std::wstring& file)
 {
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(ui::Narrow(file).c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(base::Narrow(file).c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     const std::unique_ptr<sqlite3, Closer> db(raw);
     if (opened != SQLITE_OK)
-        throw std::runtime_error("cannot open " + ui::Narrow(file));
+        throw std::runtime_error("cannot open " + base::Narrow(file));
     sqlite3_busy_timeout(db.get(), 10000);
     sqlite3_stmt* rawStatement = nullptr;
     if (sqlite3_prepare_v2(db.get(), "SELECT Name, Products, Burn FROM \"Моите рецепти\" ORDER BY rowid", -1, &rawStatement,

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace test_support {
 
@@ -21,10 +21,10 @@ struct Closer {
 void Execute(const std::wstring& file, std::string_view sql, int flags)
 {
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(ui::Narrow(file).c_str(), &raw, flags, nullptr);
+    const int opened = sqlite3_open_v2(base::Narrow(file).c_str(), &raw, flags, nullptr);
     const std::unique_ptr<sqlite3, Closer> db(raw);
     if (opened != SQLITE_OK)
-        throw std::runtime_error("cannot open " + ui::Narrow(file));
+        throw std::runtime_error("cannot open " + base::Narrow(file));
     char* error = nullptr;
     if (sqlite3_exec(db.get(), std::string(sql).c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         const std::string message = error ? error : "unknown error";

@@ -1,7 +1,7 @@
 // The scripted menu tracking.
 #include "support/scripted_menus.h"
 
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace test_support {
 namespace {
@@ -46,7 +46,7 @@ std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::ImageList
             lines.push_back(line + "---");
             continue;
         }
-        line += ui::Narrow(item.text);
+        line += base::Narrow(item.text);
         if (item.info.hbmpItem) {
             int index = -1;
             for (int i = 0; pictures && i < pictures->Count(); ++i) {

@@ -6,7 +6,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/picture.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

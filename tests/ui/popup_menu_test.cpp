@@ -4,7 +4,7 @@
 #include "support/scripted_menus.h"
 #include "ui/commands.h"
 #include "ui/popup_menu.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ protected:
 
     MenuItem Action(const wchar_t* caption, int picture)
     {
-        return MenuItem::Action(caption, picture, [this, caption] { ran.push_back(ui::Narrow(caption)); });
+        return MenuItem::Action(caption, picture, [this, caption] { ran.push_back(base::Narrow(caption)); });
     }
 
     test_support::ScriptedMenus menus;

@@ -9,7 +9,7 @@
 #include "ui/controls.h"
 #include "ui/font.h"
 #include "ui/form.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
@@ -93,7 +93,7 @@ std::wstring Lines(int count)
 
 TEST_F(TextViewTest, AReadOnlyViewIsThePlatformsRichEditControlWithTheReadOnlyTextStyles)
 {
-    EXPECT_EQ(_wcsicmp(ClassOf(view.Handle()).c_str(), MSFTEDIT_CLASS), 0) << ui::Narrow(ClassOf(view.Handle()));
+    EXPECT_EQ(_wcsicmp(ClassOf(view.Handle()).c_str(), MSFTEDIT_CLASS), 0) << base::Narrow(ClassOf(view.Handle()));
     // The scroll bar shows while there is more text than room.
     view.SetContent(Lines(100));
     const auto style = static_cast<DWORD>(GetWindowLongW(view.Handle(), GWL_STYLE));
@@ -199,10 +199,10 @@ TEST_F(TextViewTest, CtrlASelectsAllAndCtrlCCopiesTheSelection)
     EmptyTheClipboard();
     PressKey(view.Handle(), 'A', true);
     PressKey(view.Handle(), 'C', true);
-    EXPECT_EQ(ui::Narrow(Clipboard()), "първи ред\r\nвтори ред");
+    EXPECT_EQ(base::Narrow(Clipboard()), "първи ред\r\nвтори ред");
     SendMessageW(view.Handle(), EM_SETSEL, 6, 9);
     PressKey(view.Handle(), 'C', true);
-    EXPECT_EQ(ui::Narrow(Clipboard()), "ред");
+    EXPECT_EQ(base::Narrow(Clipboard()), "ред");
 }
 
 TEST_F(TextViewTest, TheContextMenuCopiesTheSelectionAndSelectsAll)
@@ -225,7 +225,7 @@ TEST_F(TextViewTest, TheContextMenuCopiesTheSelectionAndSelectsAll)
     EmptyTheClipboard();
     openMenu(L"&Копирай\tCtrl+C");
     EXPECT_TRUE(view.ContextMenu().Enabled(ui::TextView::kCopyItem));
-    EXPECT_EQ(ui::Narrow(Clipboard()), "първи ред\r\nвтори ред");
+    EXPECT_EQ(base::Narrow(Clipboard()), "първи ред\r\nвтори ред");
 }
 
 TEST_F(TextViewTest, TheTabKeyIsLeftToTheWindowAndTheArrowsToTheView)
@@ -253,12 +253,12 @@ TEST_F(TextViewTest, EveryTextKeepsTheViewsColourAndFont)
         // The background colour the view paints with: setting it answers the one it had.
         const auto shown = static_cast<COLORREF>(SendMessageW(view.Handle(), EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
         SendMessageW(view.Handle(), EM_SETBKGNDCOLOR, 0, shown);
-        EXPECT_EQ(shown, RGB(200, 220, 240)) << ui::Narrow(text);
+        EXPECT_EQ(shown, RGB(200, 220, 240)) << base::Narrow(text);
         SendMessageW(view.Handle(), EM_SETSEL, 0, -1);
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
         SendMessageW(view.Handle(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        EXPECT_EQ(std::wstring(format.szFaceName), L"Courier New") << ui::Narrow(text);
+        EXPECT_EQ(std::wstring(format.szFaceName), L"Courier New") << base::Narrow(text);
     }
 }
 
@@ -285,7 +285,7 @@ TEST_F(TextViewTest, AnEditableViewIsThePlainEditControl)
 {
     ui::TextView editable{{.parent = form.Handle(), .bounds = {10, 10, 300, 100}, .readOnly = false}};
     editable.SetContent(L"а\nб");
-    EXPECT_EQ(_wcsicmp(ClassOf(editable.Handle()).c_str(), L"EDIT"), 0) << ui::Narrow(ClassOf(editable.Handle()));
+    EXPECT_EQ(_wcsicmp(ClassOf(editable.Handle()).c_str(), L"EDIT"), 0) << base::Narrow(ClassOf(editable.Handle()));
     EXPECT_EQ(editable.Text(), L"а\r\nб");
     EXPECT_FALSE(GetWindowLongW(editable.Handle(), GWL_STYLE) & ES_READONLY);
 }

@@ -19,7 +19,7 @@
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "support/recipe_texts.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -42,7 +42,7 @@ public:
     ~Log() { CloseHandle(file_); }
     void Line(const std::wstring& line)
     {
-        const std::string utf8 = ui::Narrow(line) + "\n";
+        const std::string utf8 = base::Narrow(line) + "\n";
         DWORD written = 0;
         WriteFile(file_, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
     }
@@ -77,7 +77,7 @@ void Run(Log& log, const std::wstring& writer, std::mt19937& random, long operat
                 log.Line(L"deleted " + name);
             }
         } catch (const std::exception& e) {
-            log.Line(L"error " + ui::Widen(e.what()));
+            log.Line(L"error " + base::Widen(e.what()));
         }
     }
 }
@@ -106,7 +106,7 @@ void Race(Log& log, const std::wstring& event, long count)
                                                     .Burn = test_support::MethodOf(name)});
             log.Line((added ? L"added " : L"taken ") + name);
         } catch (const std::exception& e) {
-            log.Line(L"error " + ui::Widen(e.what()));
+            log.Line(L"error " + base::Widen(e.what()));
         }
     }
 }
@@ -121,7 +121,7 @@ int wmain(int argc, wchar_t** argv)
         try {
             Race(log, argv[4], std::wcstol(argv[5], nullptr, 10));
         } catch (const std::exception& e) {
-            log.Line(L"error " + ui::Widen(e.what()));
+            log.Line(L"error " + base::Widen(e.what()));
             return 1;
         }
         return 0;
@@ -136,7 +136,7 @@ int wmain(int argc, wchar_t** argv)
     try {
         Run(log, writer, random, operations);
     } catch (const std::exception& e) {
-        log.Line(L"error " + ui::Widen(e.what()));
+        log.Line(L"error " + base::Widen(e.what()));
         return 1;
     }
     return 0;

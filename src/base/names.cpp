@@ -1,9 +1,9 @@
 // Case-blind name comparison; ordinal, so the result does not depend on the user's locale.
-#include "data/names.h"
+#include "base/names.h"
 
 #include <windows.h>
 
-namespace data {
+namespace base {
 
 bool SameName(std::wstring_view a, std::wstring_view b)
 {
@@ -14,4 +14,4 @@ bool SameName(std::wstring_view a, std::wstring_view b)
            CSTR_EQUAL;
 }
 
-}  // namespace data
+}  // namespace base

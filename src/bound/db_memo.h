@@ -3,17 +3,17 @@
 #include "data/field_binding.h"
 #include "ui/controls.h"
 
-namespace data {
+namespace bound {
 
 class DbMemo : public ui::TextView {
 public:
     explicit DbMemo(const ui::TextView::Args& args);
     // Binds to a field of the table and shows the current row's value; an empty name blanks the view.
-    void Bind(Table& table, const std::wstring& field);
+    void Bind(data::Table& table, const std::wstring& field);
     void Unbind();
 
 private:
-    FieldBinding binding_;
+    data::FieldBinding binding_;
 };
 
 }

@@ -6,9 +6,9 @@
 #include "support/app_fixture.h"
 #include "support/keyboard.h"
 #include "support/scratch_folder.h"
-#include "ui/data_grid.h"
+#include "bound/data_grid.h"
 #include "ui/form.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@
 
 namespace {
 
-using ui::Narrow;
+using base::Narrow;
 
 TEST(GridText, ShowsDecimalNumbersWithTheDecimalComma)
 {
@@ -34,7 +34,7 @@ TEST(GridText, ShowsDecimalNumbersWithTheDecimalComma)
         {L".5", L".5"},     {L"1.2.3", L"1.2.3"},   {L"", L""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Narrow(ui::GridText(c.stored)), Narrow(c.shown)) << Narrow(c.stored);
+        EXPECT_EQ(Narrow(bound::GridText(c.stored)), Narrow(c.shown)) << Narrow(c.stored);
 }
 
 class DataGridTest : public test_support::AppTest {
@@ -49,7 +49,7 @@ protected:
         table = std::make_unique<data::Table>(*connection);
         table->SetTableName(L"t");
         table->Open();
-        grid = std::make_unique<ui::DataGrid>(ui::DataGrid::Args{
+        grid = std::make_unique<bound::DataGrid>(bound::DataGrid::Args{
             .parent = form.Handle(),
             .bounds = {0, 0, 300, 200},
             .columns = {{.field = L"Име", .width = 120}, {.field = L"Тегло", .width = 80, .centred = true}, {.field = L"Брой", .width = 80, .centred = true}},
@@ -94,7 +94,7 @@ protected:
     ui::Form form{{.caption = L"Решетка", .clientWidth = 320, .clientHeight = 220}};
     std::unique_ptr<data::Connection> connection;
     std::unique_ptr<data::Table> table;
-    std::unique_ptr<ui::DataGrid> grid;
+    std::unique_ptr<bound::DataGrid> grid;
 };
 
 TEST_F(DataGridTest, ShowsEveryRowInStoredOrderUnderTheFieldTitles)
@@ -135,7 +135,7 @@ TEST_F(DataGridTest, AHundredThousandRowsAreCountedNotCopied)
     table = std::make_unique<data::Table>(*connection);
     table->SetTableName(L"t");
     table->Open();
-    grid = std::make_unique<ui::DataGrid>(ui::DataGrid::Args{.parent = form.Handle(), .bounds = {0, 0, 300, 200}, .columns = {{.field = L"Име"}, {.field = L"Тегло"}}});
+    grid = std::make_unique<bound::DataGrid>(bound::DataGrid::Args{.parent = form.Handle(), .bounds = {0, 0, 300, 200}, .columns = {{.field = L"Име"}, {.field = L"Тегло"}}});
     grid->Bind(*table);
     EXPECT_EQ(SendMessageW(grid->Handle(), LVM_GETITEMCOUNT, 0, 0), 100000);
     EXPECT_EQ(Cell(99999, 0), "Ред 100000");
@@ -235,7 +235,7 @@ TEST_F(DataGridTest, CtrlDeleteInAReadOnlyGridDoesNothing)
 }
 
 // Whether a row is drawn with the highlight colour in its second column, away from its text.
-bool DrawnHighlighted(ui::DataGrid& grid, int row)
+bool DrawnHighlighted(bound::DataGrid& grid, int row)
 {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);

@@ -1,9 +1,9 @@
 // Text conversions at the Win32 boundary.
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace base {
 namespace {
 
 std::wstring Decode(UINT codePage, std::span<const char> bytes)

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace base {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);

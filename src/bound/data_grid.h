@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace bound {
 
 struct GridColumn {
     std::wstring field;  // also the column's title
@@ -23,11 +23,11 @@ struct GridColumn {
 // writes ("3.6" shows as "3,6"); any other text as it is.
 std::wstring GridText(std::wstring_view value);
 
-class DataGrid : public Control {
+class DataGrid : public ui::Control {
 public:
     struct Args {
         HWND parent = nullptr;
-        Rect bounds;
+        ui::Rect bounds;
         std::vector<GridColumn> columns;
         // A grid that is not read-only deletes its current row on Ctrl+Delete, after asking.
         bool readOnly = true;

@@ -1,5 +1,5 @@
 // The data grid over a list view: owner-drawn cells and titles, virtual rows, cell-to-cell keys.
-#include "ui/data_grid.h"
+#include "bound/data_grid.h"
 
 #include "ui/application.h"
 #include "ui/color.h"
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace bound {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
@@ -58,7 +58,7 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
             .style = LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
                      WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
-    Send(LVM_SETBKCOLOR, 0, kLight3D.Resolve());
+    Send(LVM_SETBKCOLOR, 0, ui::kLight3D.Resolve());
     for (int index = 0; index < static_cast<int>(columns_.size()); ++index) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -194,7 +194,7 @@ void DataGrid::DeleteCurrentRow()
     confirmingRow_ = row;
     RedrawRow(row);
     UpdateWindow(Handle());
-    auto& dialogs = Application::Current().DialogService();
+    auto& dialogs = ui::Application::Current().DialogService();
     int answer = IDCANCEL;
     try {
         answer = dialogs.MessageWithButtons(GetAncestor(Handle(), GA_ROOT), kDeleteQuestion, kDeleteCaption,
@@ -277,7 +277,7 @@ void DataGrid::DrawTitle(const DRAWITEMSTRUCT& item) const
 
 LRESULT CALLBACK DataGrid::ListProcedure(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
-    return RunGuarded([&] { return reinterpret_cast<DataGrid*>(self)->HandleListMessage(message, wParam, lParam); });
+    return ui::RunGuarded([&] { return reinterpret_cast<DataGrid*>(self)->HandleListMessage(message, wParam, lParam); });
 }
 
 LRESULT DataGrid::HandleListMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,7 +1,7 @@
 // The settings file: one small INI layer with typed getters. It reads and writes by the rules of the
 // Windows profile functions, and takes the file in one encoding for both (see ini_text.h).
 #pragma once
-#include "app/ini_text.h"
+#include "settings/ini_text.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace settings {
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"/"0X" (which needs a digit after it);
 // hexadecimal above 0x7FFFFFFF wraps to the signed value, as stored system colours need.

@@ -1,7 +1,7 @@
 // The settings file's reads and writes, and the number rules its values follow.
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
-#include "app/settings_keys.h"
+#include "settings/texts.h"
 #include "ui/error.h"
 
 #include <windows.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-namespace app {
+namespace settings {
 namespace {
 
 // Values longer than this are cut, as the program always read them.

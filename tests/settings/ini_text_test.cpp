@@ -1,6 +1,6 @@
 // Setting entries in INI text: every line the program does not set stays byte for byte, in the
 // file's own encoding.
-#include "app/ini_text.h"
+#include "settings/ini_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 
 namespace {
 
-using app::IniEntry;
-using app::SetIniEntries;
+using settings::IniEntry;
+using settings::SetIniEntries;
 
 std::string Utf16LE(std::wstring_view text)
 {
@@ -107,7 +107,7 @@ TEST(IniText, ReadsAnEntryAsTheProfileFunctionsGiveItInTheEncodingAWriteWouldKee
         {"UTF-16BE", Utf16BE(L"[S]\r\nA=б\r\n"), L"S", L"A", L"б"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(app::GetIniEntry(c.contents, c.section, c.key), c.value) << c.label;
+        EXPECT_EQ(settings::GetIniEntry(c.contents, c.section, c.key), c.value) << c.label;
 }
 
 }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace settings {
 
 struct IniEntry {
     std::wstring_view section;

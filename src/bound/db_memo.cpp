@@ -1,14 +1,14 @@
 // The field-bound text view.
-#include "data/db_memo.h"
+#include "bound/db_memo.h"
 
-namespace data {
+namespace bound {
 
 DbMemo::DbMemo(const ui::TextView::Args& args)
     : ui::TextView(args), binding_([this](const std::wstring& text) { SetContent(text); })
 {
 }
 
-void DbMemo::Bind(Table& table, const std::wstring& field)
+void DbMemo::Bind(data::Table& table, const std::wstring& field)
 {
     binding_.Bind(table, field);
 }

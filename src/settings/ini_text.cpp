@@ -1,13 +1,15 @@
 // Line-level editing of INI text: lines are split on the raw bytes, so lines the program does not
 // change are written back exactly as they were read.
-#include "app/ini_text.h"
+#include "settings/ini_text.h"
+
+#include "base/names.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <optional>
 
-namespace app {
+namespace settings {
 namespace {
 
 enum class Encoding { Ansi, Utf8, Utf16LE, Utf16BE };
@@ -86,23 +88,6 @@ std::string Encode(std::wstring_view text, Encoding encoding)
     return bytes;
 }
 
-bool SameName(std::wstring_view a, std::wstring_view b)
-{
-    if (a.empty() || b.empty())
-        return a.empty() && b.empty();
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
-std::wstring_view Trimmed(std::wstring_view text)
-{
-    constexpr std::wstring_view kBlanks = L" \t\r\n";
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::wstring_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 // One line of the file: its bytes as read (terminator included) and its text without the terminator.
 struct Line {
     std::string bytes;
@@ -111,19 +96,19 @@ struct Line {
 
     std::optional<std::wstring_view> Section() const
     {
-        const std::wstring_view line = Trimmed(text);
+        const std::wstring_view line = base::Trim(text);
         if (!line.starts_with(L'['))
             return std::nullopt;
-        return Trimmed(line.substr(1, line.find(L']') - 1));
+        return base::Trim(line.substr(1, line.find(L']') - 1));
     }
     std::optional<std::wstring_view> Key() const
     {
         const auto equals = text.find(L'=');
         if (equals == std::wstring::npos || Section())
             return std::nullopt;
-        return Trimmed(std::wstring_view(text).substr(0, equals));
+        return base::Trim(std::wstring_view(text).substr(0, equals));
     }
-    bool Blank() const { return Trimmed(text).empty(); }
+    bool Blank() const { return base::Trim(text).empty(); }
 };
 
 class IniLines {
@@ -165,7 +150,7 @@ public:
         while (end < lines_.size() && !lines_[end].Section())
             ++end;
         for (std::size_t at = *header + 1; at < end; ++at) {
-            if (const auto key = lines_[at].Key(); key && SameName(*key, entry.key)) {
+            if (const auto key = lines_[at].Key(); key && base::SameName(*key, entry.key)) {
                 lines_[at] = MakeLine(std::wstring(*key) + L"=" + entry.value);
                 return;
             }
@@ -184,9 +169,9 @@ public:
         if (!header)
             return std::nullopt;
         for (std::size_t at = *header + 1; at < lines_.size() && !lines_[at].Section(); ++at) {
-            if (const auto name = lines_[at].Key(); name && SameName(*name, key)) {
+            if (const auto name = lines_[at].Key(); name && base::SameName(*name, key)) {
                 const std::wstring& text = lines_[at].text;
-                std::wstring_view value = Trimmed(std::wstring_view(text).substr(text.find(L'=') + 1));
+                std::wstring_view value = base::Trim(std::wstring_view(text).substr(text.find(L'=') + 1));
                 // One pair of enclosing quotes is not part of the value.
                 if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
                     value = value.substr(1, value.size() - 2);
@@ -208,7 +193,7 @@ private:
     std::optional<std::size_t> FindSection(std::wstring_view name) const
     {
         for (std::size_t at = 0; at < lines_.size(); ++at) {
-            if (const auto section = lines_[at].Section(); section && SameName(*section, name))
+            if (const auto section = lines_[at].Section(); section && base::SameName(*section, name))
                 return at;
         }
         return std::nullopt;
