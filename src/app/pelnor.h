@@ -33,7 +33,7 @@ public:
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
     enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
 
-    ui::ImageList ImageList1;
+    ui::MenuPictures ImageList1;
     ui::CommandSet ActionManager1;
     ui::PopupMenu PopupMenu1;
     components::TSxTrayIcon SxTrayIcon1;

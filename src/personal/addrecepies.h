@@ -19,7 +19,7 @@ public:
     // Places of the items in PopupMenu1, separators counted.
     enum MenuItem { kN1 = 0, kN3 = 1, kN2 = 2 };
 
-    ui::ImageList ImageList1;
+    ui::MenuPictures ImageList1;
     ui::PopupMenu PopupMenu1;
     ui::Picture Image2;
     ui::Label Label1;

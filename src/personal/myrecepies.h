@@ -23,7 +23,7 @@ public:
     // Places of the items in PopupMenu1, separators counted.
     enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4 };
 
-    ui::ImageList ImageList1;
+    ui::MenuPictures ImageList1;
     ui::PopupMenu PopupMenu1;
     ui::Picture Image1;
     ui::Label Label1;

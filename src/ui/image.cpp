@@ -121,7 +121,7 @@ PictureSource BitmapResource(int id)
     return [id] { return LoadBitmapResource(id); };
 }
 
-ImageList::ImageList(int bitmapResource)
+MenuPictures::MenuPictures(int bitmapResource)
 {
     const Bitmap strip = LoadBitmapResource(bitmapResource);
     DIBSECTION section{};
@@ -161,7 +161,7 @@ ImageList::ImageList(int bitmapResource)
     }
 }
 
-HBITMAP ImageList::MenuBitmap(int index) const
+HBITMAP MenuPictures::MenuBitmap(int index) const
 {
     return index >= 0 && index < Count() ? pictures_[index].get() : nullptr;
 }

@@ -20,10 +20,10 @@ using PictureSource = std::function<Bitmap()>;
 PictureSource JpegResource(int id);
 PictureSource BitmapResource(int id);
 
-// A strip of 16 x 16 pictures with alpha, the menus' image list.
-class ImageList {
+// The pictures of a menu's items, cut from one strip of 16 x 16 pictures with alpha.
+class MenuPictures {
 public:
-    explicit ImageList(int bitmapResource);
+    explicit MenuPictures(int bitmapResource);
     int Count() const { return static_cast<int>(pictures_.size()); }
     // An opaque bitmap for menu items, on the menu colour; nullptr for an index outside the list.
     HBITMAP MenuBitmap(int index) const;

@@ -6,7 +6,7 @@
 namespace ui {
 namespace {
 
-void Append(HMENU menu, const MenuItem& item, const ImageList* pictures, const MenuItemId& idOf)
+void Append(HMENU menu, const MenuItem& item, const MenuPictures* pictures, const MenuItemId& idOf)
 {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -33,7 +33,7 @@ void Append(HMENU menu, const MenuItem& item, const ImageList* pictures, const M
         throw Error(L"Менюто „" + caption + L"“ не може да бъде създадено");
 }
 
-MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf)
+MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf)
 {
     MenuHandle handle(menu);
     for (const auto& item : items)
@@ -43,12 +43,12 @@ MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const ImageList
 
 }
 
-MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const ImageList& pictures)
+MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures)
 {
     return Build(CreateMenu(), items, &pictures, [](const MenuItem& item) { return item.command ? item.command->id : 0u; });
 }
 
-MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf)
+MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf)
 {
     return Build(CreatePopupMenu(), items, pictures, idOf);
 }

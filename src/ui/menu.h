@@ -39,7 +39,7 @@ struct MenuItem {
 using MenuItemId = std::function<UINT(const MenuItem&)>;
 
 // Items carry their command's ID.
-MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const ImageList& pictures);
-MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const ImageList* pictures, const MenuItemId& idOf);
+MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures);
+MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf);
 
 }

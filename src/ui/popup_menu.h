@@ -15,7 +15,7 @@ class PopupMenu {
 public:
     struct Args {
         std::vector<MenuItem> items;
-        const ImageList* pictures = nullptr;  // not owned; must outlive the menu
+        const MenuPictures* pictures = nullptr;  // not owned; must outlive the menu
     };
     PopupMenu() = default;
     explicit PopupMenu(Args args);

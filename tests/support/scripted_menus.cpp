@@ -36,7 +36,7 @@ UINT ScriptedMenus::Track(HMENU menu, HWND owner, POINT at)
     return choice.empty() ? 0 : FindId(menu, choice);
 }
 
-std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::ImageList* pictures, int depth)
+std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::MenuPictures* pictures, int depth)
 {
     std::vector<std::string> lines;
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {

@@ -28,7 +28,7 @@ public:
 
     // One line per item, indented by depth: caption, " [picture N]" with N the index in
     // `pictures` (-1 when there are no pictures to compare with), " (default)", "---" for separators.
-    static std::vector<std::string> Describe(HMENU menu, const ui::ImageList* pictures = nullptr, int depth = 0);
+    static std::vector<std::string> Describe(HMENU menu, const ui::MenuPictures* pictures = nullptr, int depth = 0);
     // The ID of the item with this caption, searched depth first; 0 when there is none.
     static UINT FindId(HMENU menu, const std::wstring& caption);
 };

@@ -37,7 +37,7 @@ protected:
     }
 
     test_support::ScriptedMenus menus;
-    ui::ImageList pictures{IDB_MENU_PICTURES};
+    ui::MenuPictures pictures{IDB_MENU_PICTURES};
     ui::CommandSet commands;
     std::vector<MenuItem> items;
     std::vector<std::string> ran;
