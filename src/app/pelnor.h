@@ -2,7 +2,7 @@
 // and the status bar.
 #pragma once
 #include "settings/settings_file.h"
-#include "components/SxTrayIcon.h"
+#include "components/sx_tray_icon.h"
 #include "data/connection.h"
 #include "bound/db_memo.h"
 #include "data/table.h"

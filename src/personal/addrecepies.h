@@ -1,7 +1,7 @@
 // The add-recipe window: a new recipe's name, ingredients and method, the add button, and the list
 // of the stored recipes with their removal.
 #pragma once
-#include "components/LanguageChanger.h"
+#include "components/language_changer.h"
 #include "data/connection.h"
 #include "data/table.h"
 #include "ui/controls.h"
@@ -36,7 +36,7 @@ public:
     ui::ToolTips Hints;
     data::Connection ADOConnection1;
     data::Table ADOTable1;
-    TCurrentLanguages CurrentLanguages1;
+    components::TCurrentLanguages CurrentLanguages1;
 
     void Image3Click();
     void N1Click();

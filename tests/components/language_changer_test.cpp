@@ -1,5 +1,5 @@
 // The keyboard layout component over a keyboard of US English and Bulgarian layouts.
-#include "components/LanguageChanger.h"
+#include "components/language_changer.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
 
@@ -10,6 +10,14 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using components::EAssertionFailed;
+using components::EFileError;
+using components::ERangeError;
+using components::EReadError;
+using components::EUnknownIdentifer;
+using components::TCurrentLanguages;
+using components::TrecLang;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // A stand-in for the shell's notification area: records every call and answers the version probe.
 #pragma once
-#include "components/SxTrayIconShell.h"
+#include "components/sx_tray_icon_shell.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // The real shell services of the tray icon.
-#include "components/SxTrayIconShell.h"
+#include "components/sx_tray_icon_shell.h"
 
 namespace components {
 

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+namespace components {
+
 using TLayouts = std::vector<HKL>;
 
 // One layout's description. Texts are ANSI, in the system code page.
@@ -62,10 +64,10 @@ public:
     // The attribute kinds of lookups, lists and the six properties.
     enum Kind : std::uint8_t { kID = 0, kLocolized, kEnglish, kShort, kNative, kExt };
 
-    explicit TCurrentLanguages(components::KeyboardLayouts& platform);
-    TCurrentLanguages(components::KeyboardLayouts& platform, HKL layout);
+    explicit TCurrentLanguages(KeyboardLayouts& platform);
+    TCurrentLanguages(KeyboardLayouts& platform, HKL layout);
     // Activates the layout of a layout file; EFileError when there is no such file.
-    TCurrentLanguages(components::KeyboardLayouts& platform, const std::string& fileName);
+    TCurrentLanguages(KeyboardLayouts& platform, const std::string& fileName);
     TCurrentLanguages(const TCurrentLanguages&) = delete;
     TCurrentLanguages& operator=(const TCurrentLanguages&) = delete;
     // Takes this component out of the hook chain, so no message reaches it once it is gone.
@@ -130,10 +132,12 @@ private:
     bool Attribute(Kind kind, HKL layout, std::string& text);
     void BuildList(const std::function<int()>& kindOf, std::vector<std::string>* list);
 
-    components::KeyboardLayouts& platform_;
+    KeyboardLayouts& platform_;
     std::shared_ptr<HookLink> hook_;
     std::array<std::string, 6> properties_;
 
     static TLanguageTable installed_;
     static int installedCount_;
 };
+
+}  // namespace components

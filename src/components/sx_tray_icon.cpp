@@ -1,5 +1,5 @@
 // The tray icon component.
-#include "components/SxTrayIcon.h"
+#include "components/sx_tray_icon.h"
 
 #include "ui/application.h"
 

@@ -2,8 +2,8 @@
 // reports mouse actions on the icon as events, pops up its host's menu on a right click and puts
 // the icon back when the task bar is created again.
 #pragma once
-#include "components/Component.h"
-#include "components/SxTrayIconShell.h"
+#include "components/component.h"
+#include "components/sx_tray_icon_shell.h"
 #include "ui/hidden_window.h"
 #include "ui/icon.h"
 #include "ui/popup_menu.h"

@@ -1,6 +1,6 @@
 // The icon list component: sizes, cycling through a tray icon, the animation timer, the stream
 // and file forms, equality, Assign and the stored "Icons" property.
-#include "components/SxIconList.h"
+#include "components/sx_icon_list.h"
 #include "components/recording_tray_shell.h"
 #include "support/app_fixture.h"
 #include "ui/error.h"

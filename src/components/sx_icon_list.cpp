@@ -1,5 +1,5 @@
 // The icon list component.
-#include "components/SxIconList.h"
+#include "components/sx_icon_list.h"
 
 #include "ui/error.h"
 

@@ -1,6 +1,6 @@
 // The tray icon component: what it asks of the shell, the events it makes of the shell's mouse
 // messages, its popup menu and the icon's return after the task bar is created again.
-#include "components/SxTrayIcon.h"
+#include "components/sx_tray_icon.h"
 #include "components/recording_tray_shell.h"
 #include "resource_ids.h"
 #include "support/app_fixture.h"

@@ -1,5 +1,5 @@
 // Removal notices between components.
-#include "components/Component.h"
+#include "components/component.h"
 
 #include <algorithm>
 

@@ -1,11 +1,13 @@
 // The keyboard layout component.
-#include "components/LanguageChanger.h"
+#include "components/language_changer.h"
 
 #include "base/names.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+namespace components {
 
 TLanguageTable TCurrentLanguages::installed_{};
 int TCurrentLanguages::installedCount_ = 0;
@@ -458,3 +460,5 @@ bool TCurrentLanguages::Attribute(Kind kind, HKL layout, std::string& text)
     }
     return false;
 }
+
+}  // namespace components

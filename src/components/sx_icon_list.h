@@ -1,8 +1,8 @@
 // The icon list component: equally sized icons in an image list, saved and loaded as a stream or
 // a file, compared, and shown one after another in a tray icon, on a timer if asked.
 #pragma once
-#include "components/Component.h"
-#include "components/SxTrayIcon.h"
+#include "components/component.h"
+#include "components/sx_tray_icon.h"
 #include "ui/icon_strip.h"
 #include "ui/timer.h"
 
