@@ -326,11 +326,8 @@ void TForm1::FillCategory(const catalogue::Category& category)
 
 void TForm1::ListBox1Click()
 {
-    // Moved first and bound after, each view loads the chosen row once: views bound by an earlier
-    // choice follow the move, and binding them again to the same field shows nothing new.
-    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
-    DBMemo1.Bind(ADOTable1, ui::ResourceText(catalogue::kProductsField));
-    DBMemo2.Bind(ADOTable1, ui::ResourceText(catalogue::kBurnField));
+    catalogue::ShowRecipeAt(ADOTable1, ListBox1.SelectedIndex(), DBMemo1, ui::ResourceText(catalogue::kProductsField),
+                            DBMemo2, ui::ResourceText(catalogue::kBurnField));
 }
 
 void TForm1::IzhodExecute()

@@ -1,6 +1,7 @@
 // The start-up sequence.
 #include "app/startup.h"
 
+#include "app/appearance.h"
 #include "app/pelnor.h"
 #include "app/program.h"
 #include "app/splash.h"
@@ -39,10 +40,14 @@ void CreateLastingWindows(LastingWindows& windows)
     app.SetStarting(true);
     Form1 = (windows.form1 = std::make_unique<TForm1>(settings::SettingsFile::ForExecutable())).get();
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
-    Form4 = (windows.form4 = std::make_unique<TForm4>()).get();
+    // The own-recipe windows' views take the main window's background colour.
+    const ui::Color viewColor = app::ReadColor(settings::SettingsFile::ForExecutable());
+    Form4 = (windows.form4 = std::make_unique<TForm4>(viewColor)).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
     Form3 = (windows.form3 = std::make_unique<TForm3>()).get();
-    Form5 = (windows.form5 = std::make_unique<TForm5>()).get();
+    Form5 = (windows.form5 = std::make_unique<TForm5>(viewColor)).get();
+    Form4->Pair(*Form5);
+    Form5->Pair(*Form4);
     app.SetStarting(false);
 }
 

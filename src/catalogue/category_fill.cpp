@@ -34,9 +34,12 @@ int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& 
     return count;
 }
 
-void MoveToPosition(data::Table& table, int index)
+void ShowRecipeAt(data::Table& table, int index, bound::DbMemo& products, const std::wstring& productsField,
+                  bound::DbMemo& method, const std::wstring& methodField)
 {
     table.MoveToPosition(index > 0 ? static_cast<std::size_t>(index) : 0);
+    products.Bind(table, productsField);
+    method.Bind(table, methodField);
 }
 
 }

@@ -1,5 +1,6 @@
-// The list fill and the positional selection that every recipe list of the program uses.
+// The list fill and the recipe shown for a list entry, as every recipe list of the program has them.
 #pragma once
+#include "bound/db_memo.h"
 #include "data/table.h"
 #include "ui/controls.h"
 
@@ -16,7 +17,11 @@ namespace catalogue {
 int FillNames(data::Table& table, ui::ListBox& list, std::vector<std::wstring>& names,
               const std::function<void(int)>& showCount);
 
-// List entry k is the row reached by moving to the first row and then k times to the next one.
-void MoveToPosition(data::Table& table, int index);
+// Shows the recipe of list entry `index` (the first row when no entry is chosen) in the two views.
+// List entry k is the row reached by moving to the first row and then k times to the next one. The
+// table moves first and the views are bound after, so each view loads the chosen row once: views
+// bound by an earlier choice follow the move, and binding them again to the same field shows nothing new.
+void ShowRecipeAt(data::Table& table, int index, bound::DbMemo& products, const std::wstring& productsField,
+                  bound::DbMemo& method, const std::wstring& methodField);
 
 }

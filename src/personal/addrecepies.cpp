@@ -1,13 +1,12 @@
 // The add-recipe window.
 #include "personal/addrecepies.h"
 
-#include "app/appearance.h"
-#include "app/program.h"
 #include "catalogue/category_fill.h"
 #include "data/durability.h"
 #include "personal/boxes.h"
 #include "personal/myrecepies.h"
 #include "personal/recipe_store.h"
+#include "personal/removal.h"
 #include "personal/texts.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -22,7 +21,7 @@ constexpr int kClientHeight = 362;
 
 }
 
-TForm4::TForm4(components::KeyboardLayouts& layouts)
+TForm4::TForm4(ui::Color color, components::KeyboardLayouts& layouts)
     : ui::Form({.className = L"TForm4",
                 .caption = std::wstring(personal::kAddCaption),
                 .clientWidth = kClientWidth,
@@ -60,7 +59,8 @@ TForm4::TForm4(components::KeyboardLayouts& layouts)
       Hints({.owner = Handle()}),
       ADOConnection1(personal::kAddRecipeConnection),
       ADOTable1(ADOConnection1),
-      CurrentLanguages1(layouts)
+      CurrentLanguages1(layouts),
+      color_(color)
 {
     data::RequireDurableWrites(ADOConnection1);
     for (ui::Control* field : {static_cast<ui::Control*>(&Edit1), static_cast<ui::Control*>(&Memo1),
@@ -98,11 +98,10 @@ void TForm4::FormCreate()
                                static_cast<ui::Control*>(&Memo2)})
         field->SetCursor(cursors.Get(personal::kPenCursor));
     ListBox1.SetCursor(cursors.Get(personal::kMaletCursor));
-    const ui::Color color = app::ReadColor(settings::SettingsFile::ForExecutable());
-    Memo1.SetColor(color);
-    Memo2.SetColor(color);
-    Edit1.SetColor(color);
-    ListBox1.SetColor(color);
+    Memo1.SetColor(color_);
+    Memo2.SetColor(color_);
+    Edit1.SetColor(color_);
+    ListBox1.SetColor(color_);
 }
 
 void TForm4::FormShow()
@@ -142,21 +141,16 @@ void TForm4::Image3Click()
     ListBox1.Clear();
     personal::ListNames(ADOTable1, ListBox1);
     Close();
-    Form5->ShowAfterAdd();
+    if (myRecipes_)
+        myRecipes_->ShowAfterAdd();
 }
 
 void TForm4::N1Click()
 {
-    if (!personal::AskYes(Handle(), personal::kDeleteQuestion))
-        return;
-    const int index = ListBox1.SelectedIndex();
-    if (index < 0)
-        return;
-    personal::DeleteAt(ADOTable1, index, ListBox1.Item(index));
-    ListBox1.Remove(index);
-    Form5->RecipeRemoved(index);
-    personal::Tell(personal::kDeleted);
-    ADOTable1.Refresh();
+    personal::RemoveSelected(Handle(), ADOTable1, ListBox1, [this](int index) {
+        if (myRecipes_)
+            myRecipes_->RecipeRemoved(index);
+    });
 }
 
 void TForm4::N2Click()

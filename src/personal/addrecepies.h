@@ -11,10 +11,16 @@
 #include "ui/popup_menu.h"
 #include "ui/tool_tips.h"
 
+class TForm5;
+
 class TForm4 : public ui::Form {
 public:
-    // The keyboard layouts are the system's in the program; tests give layouts of their own.
-    explicit TForm4(components::KeyboardLayouts& layouts = components::SystemKeyboardLayouts());
+    // `color` is the views' background, the one the main window's settings keep. The keyboard
+    // layouts are the system's in the program; tests give layouts of their own.
+    explicit TForm4(ui::Color color, components::KeyboardLayouts& layouts = components::SystemKeyboardLayouts());
+
+    // The my-recipes window, told of each removal and shown after each add.
+    void Pair(TForm5& myRecipes) { myRecipes_ = &myRecipes; }
 
     // Places of the items in PopupMenu1, separators counted.
     enum MenuItem { kN1 = 0, kN3 = 1, kN2 = 2 };
@@ -51,4 +57,7 @@ protected:
 
 private:
     void FormCreate();
+
+    ui::Color color_;
+    TForm5* myRecipes_ = nullptr;
 };

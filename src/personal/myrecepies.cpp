@@ -1,13 +1,12 @@
 // The my-recipes window.
 #include "personal/myrecepies.h"
 
-#include "app/appearance.h"
-#include "app/program.h"
 #include "catalogue/category_fill.h"
 #include "catalogue/search_places.h"
 #include "personal/addrecepies.h"
 #include "personal/boxes.h"
 #include "personal/recipe_store.h"
+#include "personal/removal.h"
 #include "personal/texts.h"
 #include "resource_ids.h"
 #include "data/durability.h"
@@ -26,7 +25,7 @@ constexpr int kStatusHeight = 20;
 
 }
 
-TForm5::TForm5()
+TForm5::TForm5(ui::Color color)
     : ui::Form({.className = L"TForm5",
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
@@ -51,7 +50,8 @@ TForm5::TForm5()
       DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
       ADOConnection1(personal::kMyRecipesConnection),
-      ADOTable1(ADOConnection1)
+      ADOTable1(ADOConnection1),
+      color_(color)
 {
     data::RequireDurableWrites(ADOConnection1);
     for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
@@ -66,10 +66,9 @@ TForm5::TForm5()
 
 void TForm5::FormCreate()
 {
-    const ui::Color color = app::ReadColor(settings::SettingsFile::ForExecutable());
-    DBMemo1.SetColor(color);
-    DBMemo2.SetColor(color);
-    ListBox1.SetColor(color);
+    DBMemo1.SetColor(color_);
+    DBMemo2.SetColor(color_);
+    ListBox1.SetColor(color_);
 }
 
 void TForm5::FormShow()
@@ -130,30 +129,25 @@ void TForm5::SelectWanted(const std::vector<std::wstring>& names)
 
 void TForm5::ListBox1Click()
 {
-    DBMemo1.Bind(ADOTable1, personal::ProductsField());
-    DBMemo2.Bind(ADOTable1, personal::BurnField());
-    catalogue::MoveToPosition(ADOTable1, ListBox1.SelectedIndex());
+    catalogue::ShowRecipeAt(ADOTable1, ListBox1.SelectedIndex(), DBMemo1, personal::ProductsField(), DBMemo2,
+                            personal::BurnField());
 }
 
 void TForm5::N1Click()
 {
-    if (!personal::AskYes(Handle(), personal::kDeleteQuestion))
-        return;
-    const int index = ListBox1.SelectedIndex();
-    if (index < 0)
-        return;
-    personal::DeleteAt(ADOTable1, index, ListBox1.Item(index));
-    ListBox1.Remove(index);
-    Form4->RecipeRemoved(index);
-    personal::Tell(personal::kDeleted);
-    ADOTable1.Refresh();
-    AfterRemoval();
+    const bool removed = personal::RemoveSelected(Handle(), ADOTable1, ListBox1, [this](int index) {
+        if (addRecipe_)
+            addRecipe_->RecipeRemoved(index);
+    });
+    if (removed)
+        AfterRemoval();
 }
 
 void TForm5::N3Click()
 {
     Close();
-    Form4->Show();
+    if (addRecipe_)
+        addRecipe_->Show();
 }
 
 void TForm5::ShowAfterAdd()

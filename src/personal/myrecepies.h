@@ -14,9 +14,15 @@
 #include <string>
 #include <vector>
 
+class TForm4;
+
 class TForm5 : public ui::Form {
 public:
-    TForm5();
+    // `color` is the views' background, the one the main window's settings keep.
+    explicit TForm5(ui::Color color);
+
+    // The add-recipe window, told of each removal and shown by the add item.
+    void Pair(TForm4& addRecipe) { addRecipe_ = &addRecipe; }
 
     // Status bar panels: 1 shows the count of recipes.
     enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
@@ -63,5 +69,7 @@ private:
     void AfterRemoval();
     void SelectWanted(const std::vector<std::wstring>& names);
 
+    ui::Color color_;
+    TForm4* addRecipe_ = nullptr;
     std::optional<Wanted> wanted_;
 };

@@ -92,7 +92,7 @@ bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetai
 void DeleteAt(data::Table& table, int index, const std::wstring& listedName)
 {
     table.Refresh();
-    catalogue::MoveToPosition(table, index);
+    table.MoveToPosition(index > 0 ? static_cast<std::size_t>(index) : 0);
     if (table.Eof() || table.FieldText(RecipeNameField()) != listedName)
         throw ui::Error(L"Рецептата „" + listedName +
                         L"“ вече не е на това място във файла; нищо не е изтрито. Отворете прозореца отново");

@@ -36,7 +36,7 @@ protected:
     {
         test_support::WriteMyRecipes({{L"Баница", L"кори\r\nсирене", L"Пече се."},
                                       {L"Тиквена супа", L"тиква\r\nлук", L"Сварява се."}});
-        mine = std::make_unique<TForm5>();
+        mine = std::make_unique<TForm5>(ui::kLight3D);
         Form5 = mine.get();
         OpenMainWindow({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко\r\nкраставица", L"Разбърква се."}}},
                         {.name = L"Пролет",

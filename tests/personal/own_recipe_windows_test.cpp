@@ -1,6 +1,5 @@
 // The add-recipe and my-recipes windows together, driven as the user drives them, with scripted
 // boxes and a keyboard of US English and Bulgarian layouts.
-#include "app/program.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
 #include "personal/texts.h"
@@ -24,6 +23,9 @@ namespace {
 using test_support::MyRecipe;
 using test_support::StoredRecipes;
 
+// A background no control has of its own, so a view that shows it was given it.
+constexpr ui::Color kViewColor = ui::Color::Direct(RGB(0x12, 0x34, 0x56));
+
 const std::vector<MyRecipe> kThree{{L"Баница", L"кори\r\nсирене", L"Пече се."},
                                    {L"Таратор", L"краставици", L"Разбърква се."},
                                    {L"Мусака", L"картофи", L"Пече се."}};
@@ -33,17 +35,12 @@ protected:
     void Open(const std::vector<MyRecipe>& rows)
     {
         test_support::WriteMyRecipes(rows);
-        add = std::make_unique<TForm4>(layouts);
-        mine = std::make_unique<TForm5>();
-        Form4 = add.get();
-        Form5 = mine.get();
+        add = std::make_unique<TForm4>(kViewColor, layouts);
+        mine = std::make_unique<TForm5>(kViewColor);
+        add->Pair(*mine);
+        mine->Pair(*add);
     }
     OwnRecipeWindowsTest() { app.SetMenuTracker(menus); }
-    ~OwnRecipeWindowsTest() override
-    {
-        Form4 = nullptr;
-        Form5 = nullptr;
-    }
 
     // As the user switches with the keyboard: the request goes to the focused field through the queue.
     void SwitchTo(HKL layout)
@@ -296,6 +293,15 @@ TEST_F(OwnRecipeWindowsTest, TheMyRecipesWindowListsCountsAndShowsTheRecipeAtThe
         mine->ListBox1Click();
         EXPECT_EQ(mine->DBMemo1.Text(), index == 2 ? L"втори" : L"кори\r\nсирене");
     }
+}
+
+TEST_F(OwnRecipeWindowsTest, TheViewsOfBothWindowsTakeTheColourTheyAreCreatedWith)
+{
+    Open(kThree);
+    const std::vector<const ui::Control*> views{&add->Edit1, &add->Memo1, &add->Memo2, &add->ListBox1,
+                                                &mine->ListBox1, &mine->DBMemo1, &mine->DBMemo2};
+    for (const ui::Control* view : views)
+        EXPECT_EQ(view->BackgroundColor(), kViewColor) << GetDlgCtrlID(view->Handle());
 }
 
 TEST_F(OwnRecipeWindowsTest, EveryIngredientLineOfALongListCanBeScrolledInto)
