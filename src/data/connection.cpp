@@ -13,6 +13,9 @@ namespace data {
 
 namespace {
 
+// The windows' connection strings name the Jet 4.0 provider because the program's first database
+// engine was Jet and its files were opened through it; the files are SQLite now, and the stored
+// strings stay as they are so that the windows keep opening the same files by the same text.
 constexpr std::wstring_view kProvider = L"Microsoft.Jet.OLEDB.4.0";
 // Plain reads are slow under Wine; mapping the file avoids a system call per page. SQLite maps
 // only as much as the file holds, so the mapping follows the file's size up to this bound, which
