@@ -4,6 +4,7 @@
 #include "ui/application.h"
 #include "ui/color.h"
 #include "ui/dialogs.h"
+#include "ui/list_view.h"
 
 #include <commctrl.h>
 
@@ -59,14 +60,8 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
                      WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
     Send(LVM_SETBKCOLOR, 0, ui::kLight3D.Resolve());
-    for (int index = 0; index < static_cast<int>(columns_.size()); ++index) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = columns_[index].centred ? LVCFMT_CENTER : LVCFMT_LEFT;
-        column.cx = columns_[index].width;
-        column.pszText = columns_[index].field.data();
-        Send(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-    }
+    for (const auto& column : columns_)
+        ui::AddListColumn(*this, column.field, column.width, column.centred ? LVCFMT_CENTER : LVCFMT_LEFT);
     // The titles are drawn by the grid: centred on their own colour.
     const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
     SetWindowLongW(header, GWL_STYLE, (GetWindowLongW(header, GWL_STYLE) & ~HDS_DRAGDROP) | HDS_NOSIZING);

@@ -5,6 +5,17 @@
 
 namespace ui {
 
+void AddListColumn(const Control& list, const std::wstring& title, int width, int format)
+{
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<wchar_t*>(title.c_str());
+    const auto count = SendMessageW(reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0);
+    SendMessageW(list.Handle(), LVM_INSERTCOLUMNW, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&column));
+}
+
 ListView::ListView(const Args& args)
 {
     Create({.className = WC_LISTVIEWW,
@@ -12,13 +23,8 @@ ListView::ListView(const Args& args)
             .bounds = args.bounds,
             .style = LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    for (std::size_t index = 0; index < args.columns.size(); ++index) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = args.columns[index].width;
-        column.pszText = const_cast<wchar_t*>(args.columns[index].title.c_str());
-        Send(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
-    }
+    for (const auto& column : args.columns)
+        AddListColumn(*this, column.title, column.width);
 }
 
 void ListView::SetRows(std::vector<std::vector<std::wstring>> rows)

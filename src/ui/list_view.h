@@ -3,6 +3,8 @@
 #pragma once
 #include "ui/window.h"
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ struct ListColumn {
     std::wstring title;
     int width = 100;
 };
+
+// Appends a column to a report-mode list view; `format` is LVCFMT_LEFT, LVCFMT_CENTER or LVCFMT_RIGHT.
+void AddListColumn(const Control& list, const std::wstring& title, int width, int format = LVCFMT_LEFT);
 
 class ListView : public Control {
 public:
