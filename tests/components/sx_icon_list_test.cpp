@@ -79,18 +79,31 @@ protected:
     TSxIconList list;
 };
 
-TEST_F(IconListTest, ANewListHasItsDefaultsAndCountCreatesAnEmptyImageList)
+TEST_F(IconListTest, ANewListBehavesAsEmptyStandsStillAndMakesSixteenPixelIcons)
 {
-    EXPECT_EQ(list.Width(), 16);
-    EXPECT_EQ(list.Height(), 16);
+    components::TSxTrayIcon tray(shell);
+    tray.SetActive(true);
+    list.SetTrayIcon(&tray);
+    shell.calls.clear();
+
+    list.NextIcon();
+    list.SetIconIndex(0);
     EXPECT_EQ(list.IconIndex(), 0);
-    EXPECT_EQ(list.DrawStyle(), components::ildNormal);
-    EXPECT_EQ(list.BkColor(), 536870911u);
-    EXPECT_FALSE(list.Animated());
-    EXPECT_FALSE(list.HandleAllocated());
+    ASSERT_FALSE(shell.calls.empty());
+    for (const auto& call : shell.calls) {
+        EXPECT_EQ(call.request, static_cast<DWORD>(NIM_MODIFY));
+        EXPECT_EQ(call.icon, nullptr) << "an empty list gives the tray no picture";
+    }
+    EXPECT_EQ(list.AnimationTimer(), nullptr);
 
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_TRUE(list.HandleAllocated());
+    int width = 0;
+    int height = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(list.Handle(), &width, &height));
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(height, 16);
+    AddIcons(list, {kRed});
+    EXPECT_EQ(list.Count(), 1);
 }
 
 TEST_F(IconListTest, AnExistingImageListKeepsItsSize)
