@@ -48,6 +48,15 @@ public:
             onForeground();
     }
 
+    // The requests of the calls, in order (NIM_ADD, NIM_MODIFY, ...).
+    std::vector<DWORD> Requests() const
+    {
+        std::vector<DWORD> requests;
+        for (const auto& call : calls)
+            requests.push_back(call.request);
+        return requests;
+    }
+
     std::vector<NotifyCall> calls;
     std::vector<std::wstring> probed;
     std::vector<HWND> foreground;

@@ -67,14 +67,6 @@ constexpr COLORREF kBlue = RGB(0, 0, 220);
 
 class IconListTest : public test_support::AppTest {
 protected:
-    std::vector<DWORD> Requests() const
-    {
-        std::vector<DWORD> requests;
-        for (const auto& call : shell.calls)
-            requests.push_back(call.request);
-        return requests;
-    }
-
     test_support::RecordingTrayShell shell;
     TSxIconList list;
 };
@@ -133,7 +125,7 @@ TEST_F(IconListTest, NextIconWrapsAroundAndShowsTheIconThroughOneRefresh)
     list.NextIcon();
 
     EXPECT_EQ(list.IconIndex(), 0);
-    ASSERT_EQ(Requests(), std::vector<DWORD>{NIM_MODIFY});
+    ASSERT_EQ(shell.Requests(), std::vector<DWORD>{NIM_MODIFY});
     EXPECT_NE(shell.calls[0].icon, nullptr);
     EXPECT_EQ(shell.calls[0].icon, tray.Icon().Handle());
 
@@ -156,7 +148,7 @@ TEST_F(IconListTest, AnIndexOutsideTheListGivesAnEmptyPictureAndLoadingLeavesThe
     list.SetLoading(false);
     list.SetIconIndex(5);
 
-    ASSERT_EQ(Requests(), std::vector<DWORD>{NIM_MODIFY});
+    ASSERT_EQ(shell.Requests(), std::vector<DWORD>{NIM_MODIFY});
     EXPECT_EQ(shell.calls[0].icon, nullptr);
 }
 

@@ -79,14 +79,6 @@ protected:
         return programIcon;
     }
 
-    std::vector<DWORD> Requests() const
-    {
-        std::vector<DWORD> requests;
-        for (const auto& call : shell.calls)
-            requests.push_back(call.request);
-        return requests;
-    }
-
     test_support::RecordingTrayShell shell;
     test_support::ScriptedMenus menus;
     std::unique_ptr<TSxTrayIcon> icon;
@@ -186,7 +178,7 @@ TEST_F(TrayIconTest, TheRecordNamesTheHiddenWindowTheCallbackAndTheIcon)
     icon->SetActive(true);
     icon->SetIcon(ProgramIcon());
 
-    ASSERT_EQ(Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_MODIFY}));
+    ASSERT_EQ(shell.Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_MODIFY}));
     const NotifyCall& add = shell.calls[0];
     EXPECT_EQ(add.window, icon->WindowHandle());
     EXPECT_EQ(add.flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
@@ -258,7 +250,7 @@ TEST_F(TrayIconTest, PropertyWritesAndTheShellCallsTheyMake)
         SCOPED_TRACE(c.name);
         shell.calls.clear();
         c.write(*icon);
-        EXPECT_EQ(Requests(), c.expected);
+        EXPECT_EQ(shell.Requests(), c.expected);
     }
     EXPECT_EQ(icon->InfoText(), L"текст");
     EXPECT_EQ(icon->InfoTimeout(), 500);
@@ -290,7 +282,7 @@ TEST_F(TrayIconTest, TheRefreshLockHoldsBackChangesUntilOneModifyAtEndUpdate)
     EXPECT_TRUE(shell.calls.empty());
     icon->EndUpdate();
 
-    ASSERT_EQ(Requests(), std::vector<DWORD>{NIM_MODIFY});
+    ASSERT_EQ(shell.Requests(), std::vector<DWORD>{NIM_MODIFY});
     EXPECT_EQ(shell.calls[0].tip, L"втори");
     EXPECT_NE(shell.calls[0].icon, nullptr);
 }
@@ -301,7 +293,7 @@ TEST_F(TrayIconTest, DestroyingRemovesTheIconOnlyWhenActive)
     icon->SetTip(L"Велмора XP");
     shell.calls.clear();
     icon.reset();
-    ASSERT_EQ(Requests(), std::vector<DWORD>{NIM_DELETE});
+    ASSERT_EQ(shell.Requests(), std::vector<DWORD>{NIM_DELETE});
     EXPECT_EQ(shell.calls[0].tip, L"Велмора XP");
 
     {
@@ -332,7 +324,7 @@ TEST_F(TrayIconTest, TheTaskBarCreatedBroadcastAddsTheActiveIconAgain)
     shell.calls.clear();
     SendMessageW(window, taskbarCreated, 0, 0);
 
-    ASSERT_EQ(Requests(), std::vector<DWORD>{NIM_ADD});
+    ASSERT_EQ(shell.Requests(), std::vector<DWORD>{NIM_ADD});
     EXPECT_EQ(shell.calls[0].tip, L"Велмора XP");
     EXPECT_EQ(shell.calls[0].icon, icon->Icon().Handle());
     EXPECT_NE(shell.calls[0].icon, nullptr);
@@ -350,7 +342,7 @@ TEST_F(TrayIconTest, InDesignModeTheShellIsLeftAloneUnlessShowDesignTimeAllowsIt
     icon->SetShowDesignTime(false);
     icon->SetTip(L"трети");
 
-    EXPECT_EQ(Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
+    EXPECT_EQ(shell.Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
 }
 
 TEST_F(TrayIconTest, TheInterfaceReachesTheSameIcon)
@@ -365,7 +357,7 @@ TEST_F(TrayIconTest, TheInterfaceReachesTheSameIcon)
     EXPECT_TRUE(icon->Active());
     EXPECT_TRUE(tray->get_Active());
     tray->put_Tip(L"Велмора XP");
-    EXPECT_EQ(Requests(), std::vector<DWORD>{NIM_ADD}) << "a tip set through the interface waits for the next refresh";
+    EXPECT_EQ(shell.Requests(), std::vector<DWORD>{NIM_ADD}) << "a tip set through the interface waits for the next refresh";
     EXPECT_EQ(icon->Tip(), L"Велмора XP");
 
     const auto data = ui::ResourceData(IDR_TRAY_ICON, MAKEINTRESOURCEW(10));
@@ -376,7 +368,7 @@ TEST_F(TrayIconTest, TheInterfaceReachesTheSameIcon)
     tray->LoadIconFromStream(stream);
     stream->Release();
 
-    ASSERT_EQ(Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
+    ASSERT_EQ(shell.Requests(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY}));
     EXPECT_NE(shell.calls[1].icon, nullptr);
     EXPECT_EQ(shell.calls[1].tip, L"Велмора XP");
     tray->Click();
