@@ -7,6 +7,7 @@
 #include "catalogue/search_places.h"
 #include "personal/addrecepies.h"
 #include "personal/boxes.h"
+#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "resource_ids.h"
@@ -26,7 +27,7 @@ constexpr int kStatusHeight = 20;
 
 }
 
-TForm5::TForm5()
+TForm5::TForm5(personal::OutputServices output)
     : ui::Form({.className = L"TForm5",
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
@@ -37,7 +38,14 @@ TForm5::TForm5()
                             ui::MenuItem::Separator(),
                             ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
                             ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); })},
+                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kPrintCaption), -1, [this] { PrintClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kSaveCaption), -1, [this] { SaveClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kBackUpCaption), -1, [this] { BackUpClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kRestoreCaption), -1, [this] { RestoreClick(); })},
                   .pictures = &ImageList1}),
       Image1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
@@ -51,7 +59,8 @@ TForm5::TForm5()
       DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
       ADOConnection1(personal::kMyRecipesConnection),
-      ADOTable1(ADOConnection1)
+      ADOTable1(ADOConnection1),
+      output_(output)
 {
     data::RequireDurableWrites(ADOConnection1);
     for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
@@ -59,6 +68,8 @@ TForm5::TForm5()
         view->SetColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
     ListBox1.SetPopupMenu(&PopupMenu1);
+    for (data::DbMemo* view : {&DBMemo1, &DBMemo2})
+        view->AddContextItems({ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); })});
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
     RunCreationHandler([this] { FormCreate(); });
@@ -171,4 +182,53 @@ void TForm5::RecipeRemoved(int index)
         return;
     ADOTable1.Refresh();
     AfterRemoval();
+}
+
+void TForm5::RecipesRestored()
+{
+    if (Visible()) {
+        FormShow();
+        return;
+    }
+    ADOTable1.Refresh();
+}
+
+std::optional<personal::RecipeDocument> TForm5::RecipeOnScreen() const
+{
+    const int index = ListBox1.SelectedIndex();
+    if (index < 0 || !ADOTable1.Active() || ADOTable1.Eof())
+        return std::nullopt;
+    return personal::RecipeDocument{.name = ListBox1.Item(index),
+                                    .place = std::wstring(personal::kOwnPlace),
+                                    .products = ADOTable1.FieldValue(personal::ProductsField()).value_or(L""),
+                                    .burn = ADOTable1.FieldValue(personal::BurnField()).value_or(L"")};
+}
+
+void TForm5::PrintClick() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }
+void TForm5::SaveClick() { personal::SaveCommand(Handle(), RecipeOnScreen()); }
+void TForm5::CopyClick() { personal::CopyCommand(output_.clipboard, Handle(), RecipeOnScreen()); }
+void TForm5::BackUpClick() { personal::BackUpCommand(Handle()); }
+
+void TForm5::RestoreClick()
+{
+    if (!personal::RestoreCommand(Handle()))
+        return;
+    Form4->RecipesRestored();
+    RecipesRestored();
+}
+
+bool TForm5::PreviewKey(const MSG& message)
+{
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    if (message.message != WM_KEYDOWN || down(VK_MENU) || !down(VK_CONTROL))
+        return false;
+    if (message.wParam == 'C' && down(VK_SHIFT)) {
+        CopyClick();
+        return true;
+    }
+    if (message.wParam == 'P' && !down(VK_SHIFT)) {
+        PrintClick();
+        return true;
+    }
+    return false;
 }

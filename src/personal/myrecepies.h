@@ -4,6 +4,7 @@
 #include "data/connection.h"
 #include "data/db_memo.h"
 #include "data/table.h"
+#include "personal/recipe_commands.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -16,12 +17,14 @@
 
 class TForm5 : public ui::Form {
 public:
-    TForm5();
+    // The recipe on screen is copied and printed through `output`.
+    explicit TForm5(personal::OutputServices output = {});
 
     // Status bar panels: 1 shows the count of recipes.
     enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
     // Places of the items in PopupMenu1, separators counted.
-    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4 };
+    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4, kPrintItem = 6, kSaveItem = 7, kCopyItem = 8, kBackUpItem = 10,
+                    kRestoreItem = 11 };
 
     ui::ImageList ImageList1;
     ui::PopupMenu PopupMenu1;
@@ -39,6 +42,11 @@ public:
     void ListBox1Click();
     void N1Click();
     void N3Click();
+    void PrintClick();
+    void SaveClick();
+    void CopyClick();
+    void BackUpClick();
+    void RestoreClick();
 
     // The add-recipe window removed the recipe of entry `index`: the same entry goes from this list,
     // and the table no longer counts the row.
@@ -48,9 +56,14 @@ public:
     // Shows the window modally with the recipe of list entry `index` selected and shown; when that
     // entry no longer carries `name`, the first one that does.
     void ShowRecipe(int index, const std::wstring& name);
+    // A restore changed the file: the list is read again.
+    void RecipesRestored();
+    // The recipe selected in the list; nullopt with none selected.
+    std::optional<personal::RecipeDocument> RecipeOnScreen() const;
 
 protected:
     void FormShow() override;
+    bool PreviewKey(const MSG& message) override;
 
 private:
     struct Wanted {
@@ -64,4 +77,5 @@ private:
     void SelectWanted(const std::vector<std::wstring>& names);
 
     std::optional<Wanted> wanted_;
+    personal::OutputServices output_;
 };
