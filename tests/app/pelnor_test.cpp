@@ -53,6 +53,12 @@ const CommandRow kCommandTable[] = {
     {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11},
     // Beyond the twenty-five: the search over everything.
     {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16},
+    // The recipe on screen leaves the program; the own recipes are backed up and restored.
+    {L"Pechat", L"Печат…", L"Отпечатай рецептата на екрана", L"Рецепта", -1},
+    {L"Zapishi", L"Запиши рецептата…", L"Запиши рецептата като текст или като страница за браузър", L"Рецепта", -1},
+    {L"Kopirai", L"Копирай рецептата\tCtrl+Shift+C", L"Копирай цялата рецепта като текст", L"Рецепта", -1},
+    {L"Kopie", L"Запази копие на Моите Рецепти…", L"Запиши пълно копие на собствените рецепти", L"Рецепта", -1},
+    {L"Vazstanovi", L"Възстанови от копие…", L"Добави рецептите от копие на Моите Рецепти", L"Рецепта", -1},
 };
 
 const CommandRow& Row(std::wstring_view name)
@@ -116,8 +122,9 @@ protected:
     std::string CommandLine(int depth, std::wstring_view name, const wchar_t* caption = nullptr)
     {
         const CommandRow& row = Row(name);
-        return std::string(2 * depth, ' ') + Narrow(caption ? caption : row.caption) + " [picture " +
-               std::to_string(row.image) + "] #" + std::to_string(Form().ActionManager1.Get(name).id);
+        const std::string picture = row.image < 0 ? "" : " [picture " + std::to_string(row.image) + "]";
+        return std::string(2 * depth, ' ') + Narrow(caption ? caption : row.caption) + picture + " #" +
+               std::to_string(Form().ActionManager1.Get(name).id);
     }
 
     void Highlight(std::wstring_view name)
@@ -188,6 +195,13 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
         "Справочник [picture 12]",
         CommandLine(1, L"suveti"),
         CommandLine(1, L"Enciklopedia"),
+        "Рецепта",
+        CommandLine(1, L"Pechat"),
+        CommandLine(1, L"Zapishi"),
+        CommandLine(1, L"Kopirai"),
+        "  ---",
+        CommandLine(1, L"Kopie"),
+        CommandLine(1, L"Vazstanovi"),
     };
     EXPECT_EQ(DescribeMenu(Form().MenuBar()), expected);
 }

@@ -3,6 +3,7 @@
 // and on Letter.
 #include "personal/output_texts.h"
 #include "personal/recipe_print.h"
+#include "support/metafile_surface.h"
 #include "ui/printing.h"
 #include "ui/text.h"
 
@@ -15,67 +16,9 @@
 
 namespace {
 
-constexpr char kPageMark[] = "velmora-page";
-
-struct DrawnText {
-    std::wstring text;
-    int x = 0;
-    int y = 0;
-};
-using DrawnPage = std::vector<DrawnText>;
-
-// Pages drawn into one enhanced metafile, each begun with a comment that marks it.
-class MetafileSurface final : public ui::PageSurface {
-public:
-    MetafileSurface() : dc_(CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr)) {}
-    ~MetafileSurface() override
-    {
-        if (dc_)
-            DeleteEnhMetaFile(CloseEnhMetaFile(dc_));
-    }
-    HDC Dc() const override { return dc_; }
-    void BeginPage() override
-    {
-        GdiComment(dc_, sizeof kPageMark, reinterpret_cast<const BYTE*>(kPageMark));
-        ++begun;
-    }
-    void EndPage() override { ++ended; }
-    void Finish() override { finished = true; }
-
-    // The texts drawn on each page, in the order they were drawn.
-    std::vector<DrawnPage> Read()
-    {
-        const HENHMETAFILE metafile = CloseEnhMetaFile(dc_);
-        dc_ = nullptr;
-        std::vector<DrawnPage> pages;
-        EnumEnhMetaFile(nullptr, metafile, &Collect, &pages, nullptr);
-        DeleteEnhMetaFile(metafile);
-        return pages;
-    }
-
-    int begun = 0;
-    int ended = 0;
-    bool finished = false;
-
-private:
-    static int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data)
-    {
-        auto& pages = *reinterpret_cast<std::vector<DrawnPage>*>(data);
-        if (record->iType == EMR_GDICOMMENT) {
-            const auto* comment = reinterpret_cast<const EMRGDICOMMENT*>(record);
-            if (comment->cbData == sizeof kPageMark && std::equal(kPageMark, kPageMark + sizeof kPageMark, comment->Data))
-                pages.emplace_back();
-        } else if (record->iType == EMR_EXTTEXTOUTW && !pages.empty()) {
-            const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-            const auto* chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
-            pages.back().push_back({std::wstring(chars, text->emrtext.nChars), text->emrtext.ptlReference.x,
-                                    text->emrtext.ptlReference.y});
-        }
-        return 1;
-    }
-
-    HDC dc_;
-};
+using test_support::DrawnPage;
+using test_support::DrawnText;
+using test_support::MetafileSurface;
 
 // Paper at 300 dots per inch, printable to 4 mm from each edge.
 ui::PageGeometry Paper(int width, int height)
