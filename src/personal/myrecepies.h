@@ -23,8 +23,7 @@ public:
     // Status bar panels: 1 shows the count of recipes.
     enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
     // Places of the items in PopupMenu1, separators counted.
-    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4, kPrintItem = 6, kSaveItem = 7, kCopyItem = 8, kBackUpItem = 10,
-                    kRestoreItem = 11 };
+    enum MenuItem { kN1 = 0, kN6 = 1, kN2 = 2, kN7 = 3, kN3 = 4 };
 
     ui::ImageList ImageList1;
     ui::PopupMenu PopupMenu1;

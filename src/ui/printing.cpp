@@ -51,8 +51,8 @@ public:
             GetTextMetricsW(dc_, &metrics);
             SelectObject(dc_, previous);
             // Headings get air above them: a third of a line more.
-            const int air = style == TextStyle::Heading ? metrics.tmHeight / 3 : 0;
-            heights_[style] = metrics.tmHeight + metrics.tmExternalLeading + air;
+            air_[style] = style == TextStyle::Heading ? metrics.tmHeight / 3 : 0;
+            heights_[style] = metrics.tmHeight + metrics.tmExternalLeading + air_[style];
             fonts_.emplace(style, std::move(font));
         }
     }
@@ -67,10 +67,11 @@ public:
         return size.cx;
     }
 
+    // Draws a line whose place starts at `y`, below the air its style leaves above it.
     void Draw(HDC dc, TextStyle style, int x, int y, std::wstring_view text) const
     {
         const Selected selected(dc, fonts_.at(style).get());
-        TextOutW(dc, x, y + (Height(style) - HeightWithoutAir(style)), text.data(), static_cast<int>(text.size()));
+        TextOutW(dc, x, y + air_.at(style), text.data(), static_cast<int>(text.size()));
     }
 
 private:
@@ -86,14 +87,10 @@ private:
         HGDIOBJ previous_;
     };
 
-    int HeightWithoutAir(TextStyle style) const
-    {
-        return style == TextStyle::Heading ? Height(style) * 3 / 4 : Height(style);
-    }
-
     HDC dc_;
     std::map<TextStyle, FontHandle> fonts_;
     std::map<TextStyle, int> heights_;
+    std::map<TextStyle, int> air_;
 };
 
 class PrinterDocument final : public PageSurface {

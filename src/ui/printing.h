@@ -59,11 +59,10 @@ Printing& SystemPrinting();
 // The text of the footer of page `page` (from 1) of `pages`.
 using PageFooter = std::function<std::wstring(int page, int pages)>;
 
-// Lays the lines out on the paper of `geometry` with margins of 20 mm (less where the device cannot
-// print so near the edge never matters: margins are measured from the paper's edge), fonts sized in
-// points for the device's resolution, and draws every page with its footer. Returns the pages'
-// count. Lines are measured with the surface's own device context, so what is laid out is what
-// is drawn.
+// Lays the lines out on the paper of `geometry` with margins of 20 mm from the paper's edge (or the
+// device's unprintable border where that is wider), fonts sized in points for the device's
+// resolution, and draws every page with its footer. Returns the pages' count. Lines are measured
+// with the surface's own device context, so what is laid out is what is drawn.
 int PrintLines(PageSurface& surface, const PageGeometry& geometry, const std::vector<PrintLine>& lines, const PageFooter& footer);
 
 }
