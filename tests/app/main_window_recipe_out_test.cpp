@@ -5,6 +5,7 @@
 #include "personal/recipe_document.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
+#include "support/keyboard.h"
 #include "support/metafile_surface.h"
 #include "support/scripted_menus.h"
 #include "ui/clipboard.h"
@@ -87,6 +88,22 @@ TEST_F(MainWindowRecipeOutTest, PrintPutsTheWholeRecipeOnThePages)
     ASSERT_GE(drawn.size(), parts.size());
     EXPECT_EQ(std::vector<std::wstring>(drawn.begin(), drawn.begin() + static_cast<long>(parts.size())), parts);
     EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(MainWindowRecipeOutTest, CtrlShiftCCopiesAndCtrlPPrintsFromTheList)
+{
+    RunCommand(L"Supi");
+    ChooseEntry(0);
+    test_support::MetafileSurface surface;
+    printing.surface = &surface;
+    test_support::PressKey(form->ListBox1.Handle(), 'C', true, true);
+    test_support::PressKey(form->ListBox1.Handle(), 'P', true, false);
+    // Ctrl+C alone is the list's own, not the whole recipe.
+    test_support::PressKey(form->ListBox1.Handle(), 'C', true, false);
+    EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{personal::PlainText(
+                                   {L"Таратор", L"Бърза кухня - Супи", L"кисело мляко\r\nкраставица", L"Разбърква се."})});
+    EXPECT_EQ(printing.documents, std::vector<std::wstring>{L"Таратор"});
+    EXPECT_TRUE(surface.finished);
 }
 
 }
