@@ -4,7 +4,12 @@ The test starts a CUPS server of its own (its own configuration, spool and log f
 local socket, nothing of the system's server is used or changed), adds a printer with the
 cups-pdf driver whose output goes to a folder of the test's own, points Wine at the server with
 CUPS_SERVER and runs the print driver, which prints through the program's printing code. The
-PDF's text must hold every line of the recipe. Where CUPS cannot run here the test says why and
+PDF's text must hold every line of the recipe.
+
+Wine reads the CUPS printers into its prefix when a program loads its spooler, once for all the
+prefix's programs that load it at that moment, with the environment of whichever came first: a
+test running beside this one in a shared prefix would read them without CUPS_SERVER and find none.
+So the driver runs in a Wine prefix of the test's own. Where CUPS cannot run here the test says why and
 exits with 77, which ctest counts as skipped.
 
     cups_pdf_test.py PRINT_DRIVER_EXE
@@ -98,6 +103,29 @@ def stop(server):
             server.wait()
 
 
+def make_prefix(wine, root):
+    """A Wine prefix of the test's own, without the browser and .NET engines it does not need."""
+    env = dict(os.environ, WINEPREFIX=os.path.join(root, "prefix"), WINEDEBUG="-all",
+               WINEDLLOVERRIDES="mscoree,mshtml=")
+    env.pop("DISPLAY", None)
+    made = subprocess.run([wine, "wineboot", "--init"], capture_output=True, env=env, timeout=240)
+    wait_for_wineserver(wine, env)
+    if made.returncode != 0:
+        fail("the test's Wine prefix could not be made: " + made.stderr.decode(errors="replace")[-2000:])
+    return env
+
+
+def wineserver_of(wine):
+    beside = os.path.join(os.path.dirname(wine), "wineserver")
+    return beside if os.path.exists(beside) else shutil.which("wineserver")
+
+
+def wait_for_wineserver(wine, env, kill=False):
+    server = wineserver_of(wine)
+    if server:
+        subprocess.run([server, "-k" if kill else "-w"], env=env, timeout=120)
+
+
 def wait_for_pdf(folder, seconds):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -126,6 +154,7 @@ def main():
     root = tempfile.mkdtemp(prefix="velmora-cups-")
     conf = CUPS_PDF_CONF.format(printer)
     server = None
+    env = None
     try:
         socket = write_config(root)
         with open(conf, "w") as f:
@@ -140,7 +169,8 @@ def main():
         recipe = os.path.join(root, "recipe.txt")
         with open(recipe, "w", encoding="utf-8", newline="\n") as f:
             f.write("\n".join([RECIPE_NAME, RECIPE_PLACE] + PRODUCTS + ["---"] + STEPS) + "\n")
-        env = dict(os.environ, CUPS_SERVER=socket)
+        env = make_prefix(wine, root)
+        env["CUPS_SERVER"] = socket
         printed = subprocess.run([wine, driver, printer, recipe], capture_output=True, env=env, timeout=240)
         if printed.returncode != 0:
             fail(f"the print driver failed ({printed.returncode}): "
@@ -161,6 +191,9 @@ def main():
             fail("the parts of the recipe are out of order in the PDF:\n" + text)
         print("printed and read back: " + pdf)
     finally:
+        if env is not None:
+            # Only this test's own prefix: its wineserver and the programs in it end here.
+            wait_for_wineserver(wine, env, kill=True)
         if server is not None:
             stop(server)
         if os.path.exists(conf):
