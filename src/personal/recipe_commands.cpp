@@ -51,6 +51,15 @@ SharedName AskSharedName(HWND owner, const std::wstring& counts)
 
 }
 
+std::wstring KeptBeforeRestore(const std::wstring& ownFile)
+{
+    const auto dot = ownFile.rfind(L'.');
+    const auto slash = ownFile.find_last_of(L"\\/");
+    const bool extension = dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash);
+    return (extension ? ownFile.substr(0, dot) : ownFile) + std::wstring(kBeforeRestoreSuffix) +
+           (extension ? ownFile.substr(dot) : L"");
+}
+
 void SaveCommand(HWND owner, const std::optional<RecipeDocument>& shown)
 {
     if (!shown)
@@ -109,12 +118,19 @@ bool RestoreCommand(HWND owner)
     } else if (!AskYes(owner, countsText + L"\n\n" + std::wstring(kRestoreQuestion))) {
         return false;
     }
+    // Texts the copy's replace are not lost: the file as it was is kept beside it first.
+    std::wstring kept;
+    if (choice == SharedName::TakeCopy) {
+        kept = KeptBeforeRestore(connection.FullPath());
+        BackUp(connection, kept);
+    }
     const RestoreCounts done = Restore(connection, copy, choice);
     std::wstring report = std::wstring(kRestored) + std::to_wstring(done.added);
     if (choice == SharedName::KeepBoth && done.differing > 0)
         report += std::wstring(kRestoredBoth) + std::to_wstring(done.differing);
     if (choice == SharedName::TakeCopy && done.differing > 0)
-        report += std::wstring(kRestoredTaken) + std::to_wstring(done.differing);
+        report += std::wstring(kRestoredTaken) + std::to_wstring(done.differing) + std::wstring(kKeptBefore) + kept +
+                  std::wstring(kKeptBeforeEnd);
     Tell(report);
     return true;
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 namespace personal {
 
@@ -24,8 +25,12 @@ void PrintCommand(ui::Printing& printing, HWND owner, const std::optional<Recipe
 
 // Asks where to write the copy and writes it; says how many recipes it holds.
 void BackUpCommand(HWND owner);
-// Asks for a copy, shows what it holds against the file, asks what to do and restores. True when
-// the file was changed: the windows then list its recipes again.
+// Asks for a copy, shows what it holds against the file, asks what to do and restores. When the
+// copy's texts are to replace the file's, the file as it was is first backed up beside itself
+// (KeptBeforeRestore), so that no text is lost whatever the choice. True when the file was
+// changed: the windows then list its recipes again.
 bool RestoreCommand(HWND owner);
+// Where that backup goes: "pelnor_myrecepies - преди възстановяване.rec" beside the own file.
+std::wstring KeptBeforeRestore(const std::wstring& ownFile);
 
 }

@@ -4,6 +4,7 @@
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
 #include "personal/output_texts.h"
+#include "personal/recipe_commands.h"
 #include "personal/recipe_document.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
@@ -191,6 +192,15 @@ TEST_F(RecipeCommandsTest, SharedNamesAreSettledAsTheUserChose)
         Choose(mine->ListBox1, personal::kRestoreCaption);
         EXPECT_EQ(StoredRecipes(), c.after) << c.answer;
         EXPECT_EQ(Entries(mine->ListBox1), Names(c.after)) << c.answer;
+        // Texts replaced by the copy's are kept: the file as it was, in a backup beside it.
+        const std::wstring kept = personal::KeptBeforeRestore(mine->ADOConnection1.FullPath());
+        EXPECT_EQ(std::filesystem::exists(kept), c.answer == IDCONTINUE) << c.answer;
+        if (c.answer == IDCONTINUE) {
+            EXPECT_EQ(StoredRecipes(kept), kThree);
+            ASSERT_GE(dialogs.messages.size(), 2u);
+            EXPECT_NE(dialogs.messages.back().text.find(kept), std::wstring::npos) << ui::Narrow(dialogs.messages.back().text);
+            std::filesystem::remove(kept);
+        }
         ASSERT_FALSE(dialogs.messages.empty());
         // The question names its three answers as the program does.
         EXPECT_EQ(dialogs.messages[0].buttons.size(), 3u);
