@@ -12,6 +12,7 @@ packages=(
   gcc libc6-dev cmake ninja-build nasm make dpkg-dev file tcl googletest
   xvfb xauth xdotool imagemagick x11-utils
   fonts-wine locales python3 nsis
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 need_apt() {

@@ -12,6 +12,7 @@
 #include "catalogue/searchall.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
+#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "reference/about.h"
@@ -69,6 +70,12 @@ const CommandSpec kCommands[] = {
     {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11, &TForm1::KokteiliExecute},
     {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16,
      &TForm1::SearchAllExecute},
+    {L"Pechat", personal::kPrintCaption.data(), personal::kPrintHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::PechatExecute},
+    {L"Zapishi", personal::kSaveCaption.data(), personal::kSaveHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::ZapishiExecute},
+    {L"Kopirai", personal::kCopyCaption.data(), personal::kCopyHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopiraiExecute},
+    {L"Kopie", personal::kBackUpCaption.data(), personal::kBackUpHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopieExecute},
+    {L"Vazstanovi", personal::kRestoreCaption.data(), personal::kRestoreHint.data(), personal::kRecipeMenu.data(), -1,
+     &TForm1::VazstanoviExecute},
 };
 
 ui::FormArgs MainFormArgs()
@@ -89,7 +96,7 @@ ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
 
 }
 
-TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell)
+TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell, personal::OutputServices output)
     : ui::Form(MainFormArgs()),
       ImageList1(IDB_MENU_PICTURES),
       SxTrayIcon1(trayShell),
@@ -109,11 +116,14 @@ TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell
       ADOConnection1(std::wstring(catalogue::kCatalogueConnection)),
       ADOTable1(ADOConnection1),
       FindDialog(Handle()),
-      settings_(std::move(settings))
+      settings_(std::move(settings)),
+      output_(output)
 {
     FindDialog.onFind = [this] { FindDialogFind(); };
     SetViewsColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
+    for (bound::DbMemo* view : {&DBMemo1, &DBMemo2})
+        view->AddContextItems({ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { KopiraiExecute(); })});
     AddCommands();
     BuildMenuBar();
     BuildPopupMenu1();
@@ -175,6 +185,9 @@ void TForm1::BuildMenuBar()
                                   item(L"SearchAll"),
                               }),
             MenuItem::Submenu(std::wstring(app::kMenuReference), 12, {item(L"suveti"), item(L"Enciklopedia")}),
+            MenuItem::Submenu(std::wstring(personal::kRecipeMenu), -1,
+                              {item(L"Pechat"), item(L"Zapishi"), item(L"Kopirai"), MenuItem::Separator(), item(L"Kopie"),
+                               item(L"Vazstanovi")}),
         },
         ImageList1));
 }
@@ -313,6 +326,7 @@ void TForm1::FillCategory(const catalogue::Category& category)
     listedNames_.clear();
     DBMemo1.Unbind();
     DBMemo2.Unbind();
+    shownPlace_ = catalogue::PlaceOf(category);
     const std::wstring status(category.status);
     const auto showCount = [&](int count) {
         StatusBar.SetPanelText(kCataloguePanel,
@@ -435,5 +449,37 @@ bool TForm1::PreviewKey(const MSG& message)
         SearchAllExecute();
         return true;
     }
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && down(VK_CONTROL) && down(VK_SHIFT) && !down(VK_MENU)) {
+        KopiraiExecute();
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == 'P' && down(VK_CONTROL) && !down(VK_SHIFT) && !down(VK_MENU)) {
+        PechatExecute();
+        return true;
+    }
     return false;
+}
+
+std::optional<personal::RecipeDocument> TForm1::RecipeOnScreen() const
+{
+    const int index = ListBox1.SelectedIndex();
+    if (index < 0 || !ADOTable1.Active() || ADOTable1.Eof())
+        return std::nullopt;
+    return personal::RecipeDocument{.name = ListBox1.Item(index),
+                                    .place = shownPlace_,
+                                    .products = ADOTable1.FieldValue(ui::ResourceText(catalogue::kProductsField)).value_or(L""),
+                                    .burn = ADOTable1.FieldValue(ui::ResourceText(catalogue::kBurnField)).value_or(L"")};
+}
+
+void TForm1::PechatExecute() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }
+void TForm1::ZapishiExecute() { personal::SaveCommand(Handle(), RecipeOnScreen()); }
+void TForm1::KopiraiExecute() { personal::CopyCommand(output_.clipboard, Handle(), RecipeOnScreen()); }
+void TForm1::KopieExecute() { personal::BackUpCommand(Handle()); }
+
+void TForm1::VazstanoviExecute()
+{
+    if (!personal::RestoreCommand(Handle()))
+        return;
+    Form4->RecipesRestored();
+    Form5->RecipesRestored();
 }

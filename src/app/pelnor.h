@@ -6,6 +6,7 @@
 #include "data/connection.h"
 #include "bound/db_memo.h"
 #include "data/table.h"
+#include "personal/recipe_commands.h"
 #include "ui/commands.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -17,6 +18,7 @@
 #include "ui/popup_menu.h"
 
 #include <memory>
+#include <optional>
 
 namespace catalogue {
 struct Category;
@@ -26,8 +28,10 @@ class TForm7;
 
 class TForm1 : public ui::Form {
 public:
-    // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`.
-    explicit TForm1(settings::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance());
+    // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`;
+    // the recipe on screen is copied and printed through `output`.
+    explicit TForm1(settings::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance(),
+                    personal::OutputServices output = {});
     ~TForm1() override;
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
@@ -78,6 +82,11 @@ public:
     void DrebnisladkiExecute();
     void KokteiliExecute();
     void SearchAllExecute();
+    void PechatExecute();
+    void ZapishiExecute();
+    void KopiraiExecute();
+    void KopieExecute();
+    void VazstanoviExecute();
 
     void ListBox1Click();
     void FindDialogFind();
@@ -89,6 +98,8 @@ public:
     bool OpenSearchResult(const catalogue::SearchResult& result);
     // The search window, once the command has opened it.
     TForm7* SearchForm() const { return searchForm_.get(); }
+    // The recipe selected in the list, with the category it is listed in; nullopt with none selected.
+    std::optional<personal::RecipeDocument> RecipeOnScreen() const;
 
 protected:
     void FormClose() override;
@@ -120,6 +131,9 @@ private:
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
     COLORREF lastPickedColor_ = RGB(0, 0, 0);
     ui::CustomColors customColors_{};
+    personal::OutputServices output_;
+    // The category the list shows.
+    std::wstring shownPlace_;
     std::unique_ptr<TForm7> searchForm_;
     data::Subscription ownRecipesChanged_;
 };

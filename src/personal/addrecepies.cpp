@@ -165,3 +165,10 @@ void TForm4::RecipeRemoved(int index)
     ListBox1.Remove(index);
     ADOTable1.Refresh();
 }
+
+void TForm4::RecipesRestored()
+{
+    ADOTable1.Refresh();
+    ListBox1.Clear();
+    personal::ListNames(ADOTable1, ListBox1);
+}

@@ -51,6 +51,8 @@ public:
     // The my-recipes window removed the recipe of entry `index`: the same entry goes from this list,
     // and the table no longer counts the row.
     void RecipeRemoved(int index);
+    // A restore changed the file: the list is read again.
+    void RecipesRestored();
 
 protected:
     void FormShow() override;

@@ -5,6 +5,7 @@
 #include "catalogue/search_places.h"
 #include "personal/addrecepies.h"
 #include "personal/boxes.h"
+#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/removal.h"
 #include "personal/texts.h"
@@ -25,7 +26,7 @@ constexpr int kStatusHeight = 20;
 
 }
 
-TForm5::TForm5(ui::Color color)
+TForm5::TForm5(ui::Color color, personal::OutputServices output)
     : ui::Form({.className = L"TForm5",
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
@@ -36,7 +37,14 @@ TForm5::TForm5(ui::Color color)
                             ui::MenuItem::Separator(),
                             ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
                             ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); })},
+                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kPrintCaption), -1, [this] { PrintClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kSaveCaption), -1, [this] { SaveClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); }),
+                            ui::MenuItem::Separator(),
+                            ui::MenuItem::Action(std::wstring(personal::kBackUpCaption), -1, [this] { BackUpClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kRestoreCaption), -1, [this] { RestoreClick(); })},
                   .pictures = &ImageList1}),
       Image1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
@@ -51,7 +59,8 @@ TForm5::TForm5(ui::Color color)
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
       ADOConnection1(personal::kMyRecipesConnection),
       ADOTable1(ADOConnection1),
-      color_(color)
+      color_(color),
+      output_(output)
 {
     data::RequireDurableWrites(ADOConnection1);
     for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
@@ -59,6 +68,8 @@ TForm5::TForm5(ui::Color color)
         view->SetColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
     ListBox1.SetPopupMenu(&PopupMenu1);
+    for (bound::DbMemo* view : {&DBMemo1, &DBMemo2})
+        view->AddContextItems({ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); })});
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
     RunCreationHandler([this] { FormCreate(); });
@@ -165,4 +176,54 @@ void TForm5::RecipeRemoved(int index)
         return;
     ADOTable1.Refresh();
     AfterRemoval();
+}
+
+void TForm5::RecipesRestored()
+{
+    if (Visible()) {
+        FormShow();
+        return;
+    }
+    ADOTable1.Refresh();
+}
+
+std::optional<personal::RecipeDocument> TForm5::RecipeOnScreen() const
+{
+    const int index = ListBox1.SelectedIndex();
+    if (index < 0 || !ADOTable1.Active() || ADOTable1.Eof())
+        return std::nullopt;
+    return personal::RecipeDocument{.name = ListBox1.Item(index),
+                                    .place = std::wstring(personal::kOwnPlace),
+                                    .products = ADOTable1.FieldValue(personal::ProductsField()).value_or(L""),
+                                    .burn = ADOTable1.FieldValue(personal::BurnField()).value_or(L"")};
+}
+
+void TForm5::PrintClick() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }
+void TForm5::SaveClick() { personal::SaveCommand(Handle(), RecipeOnScreen()); }
+void TForm5::CopyClick() { personal::CopyCommand(output_.clipboard, Handle(), RecipeOnScreen()); }
+void TForm5::BackUpClick() { personal::BackUpCommand(Handle()); }
+
+void TForm5::RestoreClick()
+{
+    if (!personal::RestoreCommand(Handle()))
+        return;
+    if (addRecipe_)
+        addRecipe_->RecipesRestored();
+    RecipesRestored();
+}
+
+bool TForm5::PreviewKey(const MSG& message)
+{
+    const auto down = [](int key) { return GetKeyState(key) < 0; };
+    if (message.message != WM_KEYDOWN || down(VK_MENU) || !down(VK_CONTROL))
+        return false;
+    if (message.wParam == 'C' && down(VK_SHIFT)) {
+        CopyClick();
+        return true;
+    }
+    if (message.wParam == 'P' && !down(VK_SHIFT)) {
+        PrintClick();
+        return true;
+    }
+    return false;
 }

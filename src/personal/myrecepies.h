@@ -4,6 +4,7 @@
 #include "data/connection.h"
 #include "bound/db_memo.h"
 #include "data/table.h"
+#include "personal/recipe_commands.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -18,8 +19,9 @@ class TForm4;
 
 class TForm5 : public ui::Form {
 public:
-    // `color` is the views' background, the one the main window's settings keep.
-    explicit TForm5(ui::Color color);
+    // `color` is the views' background, the one the main window's settings keep; the recipe on
+    // screen is copied and printed through `output`.
+    explicit TForm5(ui::Color color, personal::OutputServices output = {});
 
     // The add-recipe window, told of each removal and shown by the add item.
     void Pair(TForm4& addRecipe) { addRecipe_ = &addRecipe; }
@@ -45,6 +47,11 @@ public:
     void ListBox1Click();
     void N1Click();
     void N3Click();
+    void PrintClick();
+    void SaveClick();
+    void CopyClick();
+    void BackUpClick();
+    void RestoreClick();
 
     // The add-recipe window removed the recipe of entry `index`: the same entry goes from this list,
     // and the table no longer counts the row.
@@ -54,9 +61,14 @@ public:
     // Shows the window modally with the recipe of list entry `index` selected and shown; when that
     // entry no longer carries `name`, the first one that does.
     void ShowRecipe(int index, const std::wstring& name);
+    // A restore changed the file: the list is read again.
+    void RecipesRestored();
+    // The recipe selected in the list; nullopt with none selected.
+    std::optional<personal::RecipeDocument> RecipeOnScreen() const;
 
 protected:
     void FormShow() override;
+    bool PreviewKey(const MSG& message) override;
 
 private:
     struct Wanted {
@@ -72,4 +84,5 @@ private:
     ui::Color color_;
     TForm4* addRecipe_ = nullptr;
     std::optional<Wanted> wanted_;
+    personal::OutputServices output_;
 };

@@ -105,4 +105,9 @@ data::Subscription OnRecipesChanged(std::function<void()> observer)
     return RecipesChanged().Subscribe(std::move(observer));
 }
 
+void NotifyRecipesChanged()
+{
+    RecipesChanged().Notify();
+}
+
 }

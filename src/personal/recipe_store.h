@@ -44,5 +44,7 @@ void DeleteAt(data::Table& table, int index, const std::wstring& listedName);
 
 // Called after every append or delete that succeeded, whichever window made it.
 data::Subscription OnRecipesChanged(std::function<void()> observer);
+// Tells the observers of a change made in one go outside the operations above (a restore).
+void NotifyRecipesChanged();
 
 }

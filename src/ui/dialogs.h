@@ -17,6 +17,25 @@ struct ButtonCaption {
     std::wstring text;
 };
 
+// A line of a file dialog's type list: what the user reads and the patterns, such as "*.txt".
+struct FileFilter {
+    std::wstring description;
+    std::wstring patterns;
+};
+
+struct FileRequest {
+    std::wstring title;
+    std::wstring fileName;  // offered in the name field; may be empty
+    std::vector<FileFilter> filters;
+    std::wstring defaultExtension;  // added when the user types a name without one
+};
+
+// The file the user chose and the type line (from 0) that was selected.
+struct FileChoice {
+    std::wstring path;
+    int filter = 0;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -28,6 +47,10 @@ public:
                                    const std::vector<ButtonCaption>& buttons) = 0;
     // The standard colour dialog, fully open; nullopt when cancelled. The custom colours are kept in place.
     virtual std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) = 0;
+    // The standard save dialog, asking before an existing file is replaced; nullopt when cancelled.
+    virtual std::optional<FileChoice> SaveFile(HWND owner, const FileRequest& request) = 0;
+    // The standard open dialog for one existing file; nullopt when cancelled.
+    virtual std::optional<FileChoice> OpenFile(HWND owner, const FileRequest& request) = 0;
 };
 
 class Win32Dialogs final : public Dialogs {
@@ -36,6 +59,8 @@ public:
     int MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
                            const std::vector<ButtonCaption>& buttons) override;
     std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, CustomColors& custom) override;
+    std::optional<FileChoice> SaveFile(HWND owner, const FileRequest& request) override;
+    std::optional<FileChoice> OpenFile(HWND owner, const FileRequest& request) override;
 };
 
 }

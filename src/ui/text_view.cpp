@@ -53,12 +53,25 @@ TextView::TextView(const Args& args) : readOnly_(args.readOnly)
     Send(EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO | TM_SINGLECODEPAGE);
     Send(EM_SETUNDOLIMIT, 0);
     Send(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    menu_ = PopupMenu({.items = {ui::MenuItem::Action(kCopyCaption, -1, [this] { Send(WM_COPY); }),
-                                 ui::MenuItem::Action(kSelectAllCaption, -1, [this] { Send(EM_SETSEL, 0, -1); })}});
-    SetPopupMenu(&menu_);
+    AddContextItems({});
     SetWindowSubclass(Handle(), &SubclassProcedure<TextView, &TextView::HandleViewMessage>, 0, reinterpret_cast<DWORD_PTR>(this));
     // The font the control was created with came before the subclass: the parent's.
     font_ = reinterpret_cast<HFONT>(SendMessageW(args.parent, WM_GETFONT, 0, 0));
+}
+
+void TextView::AddContextItems(std::vector<ui::MenuItem> items)
+{
+    std::vector<ui::MenuItem> all = menu_.Items();
+    if (all.empty()) {
+        all = {ui::MenuItem::Action(kCopyCaption, -1, [this] { Send(WM_COPY); }),
+               ui::MenuItem::Action(kSelectAllCaption, -1, [this] { Send(EM_SETSEL, 0, -1); })};
+    }
+    if (!items.empty())
+        all.push_back(ui::MenuItem::Separator());
+    for (auto& item : items)
+        all.push_back(std::move(item));
+    menu_ = PopupMenu({.items = std::move(all)});
+    SetPopupMenu(&menu_);
 }
 
 TextView::~TextView()

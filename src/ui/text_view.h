@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -41,6 +42,8 @@ public:
     // Places of the context menu's items.
     enum MenuItem { kCopyItem = 0, kSelectAllItem = 1 };
     const PopupMenu& ContextMenu() const { return menu_; }
+    // Puts `items` after the view's own items in its context menu, below a separator.
+    void AddContextItems(std::vector<ui::MenuItem> items);
 
 protected:
     void OnColorChanged(COLORREF color) override;

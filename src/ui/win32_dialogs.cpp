@@ -1,7 +1,9 @@
-// The real message boxes and colour dialog.
+// The real message boxes, colour dialog and file dialogs.
 #include "ui/dialogs.h"
 
 #include <commdlg.h>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -42,6 +44,39 @@ public:
     }
 };
 
+// The type list as the file dialogs take it: description and patterns, each ended by a null,
+// and one more null at the end.
+std::wstring FilterList(const std::vector<FileFilter>& filters)
+{
+    std::wstring list;
+    for (const auto& filter : filters)
+        list += filter.description + L'\0' + filter.patterns + L'\0';
+    return list + L'\0';
+}
+
+std::optional<FileChoice> RunFileDialog(HWND owner, const FileRequest& request, bool save)
+{
+    // Room for a long path; the dialog cuts nothing shorter than this.
+    std::wstring path(32768, L'\0');
+    request.fileName.copy(path.data(), std::min(request.fileName.size(), path.size() - 1));
+    const std::wstring filters = FilterList(request.filters);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)))
+        return std::nullopt;
+    path.resize(path.find(L'\0'));
+    return FileChoice{std::move(path), static_cast<int>(dialog.nFilterIndex) - 1};
+}
+
 }
 
 int Win32Dialogs::Message(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style)
@@ -67,6 +102,16 @@ std::optional<COLORREF> Win32Dialogs::PickColor(HWND owner, COLORREF initial, Cu
     if (!ChooseColorW(&choose))
         return std::nullopt;
     return choose.rgbResult;
+}
+
+std::optional<FileChoice> Win32Dialogs::SaveFile(HWND owner, const FileRequest& request)
+{
+    return RunFileDialog(owner, request, true);
+}
+
+std::optional<FileChoice> Win32Dialogs::OpenFile(HWND owner, const FileRequest& request)
+{
+    return RunFileDialog(owner, request, false);
 }
 
 }

@@ -50,6 +50,11 @@ const CommandHint kHints[] = {
     {L"Drebnisladki", L"Какви сладки да направя ?"},
     {L"Kokteili", L"Какъв коктейл да спретна ?"},
     {L"SearchAll", L"Търси рецепта по име, продукти и начин на приготвяне"},
+    {L"Pechat", L"Отпечатай рецептата на екрана"},
+    {L"Zapishi", L"Запиши рецептата като текст или като страница за браузър"},
+    {L"Kopirai", L"Копирай цялата рецепта като текст"},
+    {L"Kopie", L"Запиши пълно копие на собствените рецепти"},
+    {L"Vazstanovi", L"Добави рецептите от копие на Моите Рецепти"},
 };
 
 class MainWindowTest : public test_support::MainWindowFixture {
@@ -100,10 +105,11 @@ protected:
         return "not one of the menu pictures";
     }
 
-    // The line of a menu item that runs `command`.
+    // The line of a menu item that runs `command`; a picture of -1 is none.
     std::string CommandLine(int depth, std::wstring_view caption, int picture, std::wstring_view command)
     {
-        return std::string(2 * depth, ' ') + Narrow(caption) + " [picture " + std::to_string(picture) + "] #" +
+        const std::string shown = picture < 0 ? "" : " [picture " + std::to_string(picture) + "]";
+        return std::string(2 * depth, ' ') + Narrow(caption) + shown + " #" +
                std::to_string(Form().ActionManager1.Get(command).id);
     }
 
@@ -175,6 +181,13 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
         "Справочник [picture 12]",
         CommandLine(1, L"Практични съвети", 4, L"suveti"),
         CommandLine(1, L"Енциклопедия на подправките", 3, L"Enciklopedia"),
+        "Рецепта",
+        CommandLine(1, L"Печат…", -1, L"Pechat"),
+        CommandLine(1, L"Запиши рецептата…", -1, L"Zapishi"),
+        CommandLine(1, L"Копирай рецептата\tCtrl+Shift+C", -1, L"Kopirai"),
+        "  ---",
+        CommandLine(1, L"Запази копие на Моите Рецепти…", -1, L"Kopie"),
+        CommandLine(1, L"Възстанови от копие…", -1, L"Vazstanovi"),
     };
     EXPECT_EQ(DescribeMenu(Form().MenuBar()), expected);
 }

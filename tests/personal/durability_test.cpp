@@ -1,6 +1,7 @@
 // The own-recipe file survives a program killed at any moment while it writes, and two programs
 // writing it at once: the file stays sound, every add that returned is there whole, and no row
-// whose delete returned comes back.
+// whose delete returned comes back. A restore cut short leaves the file as it was before it or
+// as it is after it, never in between.
 #include "support/my_recipes_db.h"
 #include "support/recipe_texts.h"
 #include "support/scratch_folder.h"
@@ -10,9 +11,11 @@
 #include <sqlite3.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <random>
 #include <set>
@@ -245,6 +248,94 @@ TEST_F(DurabilityTest, TwoProgramsAddingTheSameNamesAtTheSameMomentStoreEachName
         if (HasFailure())
             return;
     }
+}
+
+// The own-recipe file as it stands before and after each restore of the kill test.
+struct RestoreStates {
+    std::vector<test_support::MyRecipe> initial;
+    std::map<std::wstring, std::vector<test_support::MyRecipe>> after;  // by copy
+};
+
+// The kill test's file holds every other recipe of the copies; each copy has them all, with texts
+// of its own, long enough that a restore takes a while to write.
+RestoreStates MakeRestoreFiles(const std::vector<std::wstring>& copies)
+{
+    constexpr int kRecipes = 120;
+    const auto recipe = [](int number, const std::wstring& texts) {
+        const std::wstring name = L"Рецепта " + std::to_wstring(number);
+        return test_support::MyRecipe{name, texts + L" продукти " + name + std::wstring(1500, L'п'),
+                                      texts + L" начин " + name + std::wstring(1500, L'н')};
+    };
+    RestoreStates states;
+    for (const auto& copy : copies) {
+        std::vector<test_support::MyRecipe> rows;
+        for (int number = 0; number < kRecipes; ++number)
+            rows.push_back(recipe(number, copy));
+        test_support::WriteMyRecipes(rows);
+        std::filesystem::rename(test_support::kMyRecipesFile, copy);
+        // Restored, the copy's texts replace the file's in place and its other recipes follow.
+        auto& after = states.after[copy];
+        for (int number = 0; number < kRecipes; number += 2)
+            after.push_back(recipe(number, copy));
+        for (int number = 1; number < kRecipes; number += 2)
+            after.push_back(recipe(number, copy));
+    }
+    for (int number = 0; number < kRecipes; number += 2)
+        states.initial.push_back(recipe(number, L"сегашна"));
+    test_support::WriteMyRecipes(states.initial);
+    return states;
+}
+
+TEST_F(DurabilityTest, KilledAtRandomMomentsWhileRestoringTheFileHoldsTheStateBeforeOrAfter)
+{
+    ASSERT_TRUE(std::filesystem::exists(DriverPath()));
+    const std::vector<std::wstring> copies{(folder.Path() / L"копие А.rec").wstring(), (folder.Path() / L"копие Б.rec").wstring()};
+    const RestoreStates states = MakeRestoreFiles(copies);
+    constexpr unsigned kSeed = 20261211;
+    std::mt19937 random(kSeed);
+    const std::wstring log = LogPath(L"restores.log");
+    int restored = 0;
+    int killedWhileRestoring = 0;
+    for (int kill = 1; kill <= 15; ++kill) {
+        const std::string when = "after kill " + std::to_string(kill) + " (seed " + std::to_string(kSeed) + ")";
+        // Each run starts with another copy, so that every run has something to write.
+        const bool firstA = random() % 2 == 0;
+        const KernelHandle driver = Start(L"\"" + DriverPath().wstring() + L"\" restore \"" + folder.Path().wstring() + L"\" \"" +
+                                          log + L"\" \"" + copies[firstA ? 0 : 1] + L"\" \"" + copies[firstA ? 1 : 0] + L"\"");
+        ASSERT_TRUE(driver) << "the driver did not start";
+        Sleep(100 + random() % 900);
+        TerminateProcess(driver.get(), 1);
+        WaitForSingleObject(driver.get(), INFINITE);
+
+        // The last restore that returned decides the state; one begun after it may have finished too.
+        std::ifstream in(std::filesystem::path(log), std::ios::binary);
+        const std::string all{std::istreambuf_iterator<char>(in), {}};
+        const std::vector<test_support::MyRecipe>* done = &states.initial;
+        const std::vector<test_support::MyRecipe>* begun = nullptr;
+        restored = 0;
+        for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::wstring text = base::Widen(std::string_view(all).substr(start, end - start));
+            if (text.starts_with(L"restoring ")) {
+                begun = &states.after.at(text.substr(10));
+            } else if (text.starts_with(L"restored ")) {
+                done = &states.after.at(text.substr(9));
+                begun = nullptr;
+                ++restored;
+            } else {
+                ADD_FAILURE() << when << ": " << base::Narrow(text);
+            }
+        }
+        if (begun)
+            ++killedWhileRestoring;
+        ASSERT_EQ(IntegrityCheck(test_support::kMyRecipesFile), L"ok") << when;
+        const auto stored = test_support::StoredRecipes();
+        EXPECT_TRUE(stored == *done || (begun && stored == *begun))
+            << when << ": the file holds " << stored.size() << " recipes, neither the state before nor after a restore";
+        if (HasFailure())
+            return;
+    }
+    EXPECT_GT(restored, 0) << "no restore returned before its kill: the kills tested nothing but the start";
+    std::printf("restores returned: %d; kills that fell inside a restore: %d of 15\n", restored, killedWhileRestoring);
 }
 
 }  // namespace

@@ -492,7 +492,10 @@ TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)
               (std::vector<std::string>{"Премахни Рецептата [picture 1]", "---", "Промени Рецептата [picture 0]"}));
     EXPECT_EQ(test_support::ScriptedMenus::Describe(mine->PopupMenu1.Handle(), &mine->ImageList1),
               (std::vector<std::string>{"Премахни Рецептата [picture 2]", "---", "Промени Рецептата [picture 0]", "---",
-                                        "Добави Рецепта [picture 3]"}));
+                                        "Добави Рецепта [picture 3]",
+                                        // The recipe commands follow the window's own items.
+                                        "---", "Печат…", "Запиши рецептата…", "Копирай рецептата\tCtrl+Shift+C", "---",
+                                        "Запази копие на Моите Рецепти…", "Възстанови от копие…"}));
 }
 
 TEST_F(OwnRecipeWindowsTest, RemoveAndChangeAreEnabledByTheRowsCountedBeforeAShowingReadsTheTable)

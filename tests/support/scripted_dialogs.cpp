@@ -37,4 +37,29 @@ std::optional<COLORREF> ScriptedDialogs::PickColor(HWND, COLORREF initial, ui::C
     return answer;
 }
 
+namespace {
+
+std::optional<ui::FileChoice> NextAnswer(std::deque<std::optional<ui::FileChoice>>& answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}
+
+std::optional<ui::FileChoice> ScriptedDialogs::SaveFile(HWND, const ui::FileRequest& request)
+{
+    saveRequests.push_back(request);
+    return NextAnswer(saveAnswers);
+}
+
+std::optional<ui::FileChoice> ScriptedDialogs::OpenFile(HWND, const ui::FileRequest& request)
+{
+    openRequests.push_back(request);
+    return NextAnswer(openAnswers);
+}
+
 }

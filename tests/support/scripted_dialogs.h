@@ -25,6 +25,8 @@ public:
     int MessageWithButtons(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style,
                            const std::vector<ui::ButtonCaption>& buttons) override;
     std::optional<COLORREF> PickColor(HWND owner, COLORREF initial, ui::CustomColors& custom) override;
+    std::optional<ui::FileChoice> SaveFile(HWND owner, const ui::FileRequest& request) override;
+    std::optional<ui::FileChoice> OpenFile(HWND owner, const ui::FileRequest& request) override;
 
     std::vector<ShownMessage> messages;
     std::deque<int> messageAnswers;  // IDOK when empty; both kinds of box take their answers from here
@@ -38,6 +40,11 @@ public:
     std::vector<ColorRequest> colorRequests;
     std::deque<std::optional<COLORREF>> colorAnswers;  // cancel when empty
     std::deque<ui::CustomColors> customColorEdits;     // what the user leaves in the custom panel
+
+    std::vector<ui::FileRequest> saveRequests;
+    std::deque<std::optional<ui::FileChoice>> saveAnswers;  // cancel when empty
+    std::vector<ui::FileRequest> openRequests;
+    std::deque<std::optional<ui::FileChoice>> openAnswers;  // cancel when empty
 };
 
 }

@@ -13,9 +13,16 @@
 // "Обща 1" to "Обща COUNT" as the add-recipe window does, name check included; drivers started
 // together add the same names at the same moments. Log lines: "added NAME", "taken NAME",
 // "error TEXT".
+//
+//     store_driver restore FOLDER LOG COPY...
+//
+// Restores the copies in turn, over and over, as the restore command does, taking the copy's
+// texts for every shared name. Log lines: "restoring COPY" before a restore, "restored COPY"
+// once it has returned, "error TEXT".
 #include "data/connection.h"
 #include "data/durability.h"
 #include "data/table.h"
+#include "personal/recipe_copies.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "support/recipe_texts.h"
@@ -29,6 +36,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -111,10 +119,34 @@ void Race(Log& log, const std::wstring& event, long count)
     }
 }
 
+void Restore(Log& log, const std::vector<std::wstring>& copies)
+{
+    data::Connection connection(personal::kMyRecipesConnection);
+    data::RequireDurableWrites(connection);
+    for (;;) {
+        for (const auto& copy : copies) {
+            log.Line(L"restoring " + copy);
+            personal::Restore(connection, personal::ReadCopy(copy), personal::SharedName::TakeCopy);
+            log.Line(L"restored " + copy);
+        }
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc >= 5 && std::wstring_view(argv[1]) == L"restore") {
+        SetCurrentDirectoryW(argv[2]);
+        Log log(argv[3]);
+        try {
+            Restore(log, std::vector<std::wstring>(argv + 4, argv + argc));
+        } catch (const std::exception& e) {
+            log.Line(L"error " + base::Widen(e.what()));
+            return 1;
+        }
+        return 0;
+    }
     if (argc == 6 && std::wstring_view(argv[1]) == L"race") {
         SetCurrentDirectoryW(argv[2]);
         Log log(argv[3]);
