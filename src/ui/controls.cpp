@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -45,6 +47,14 @@ void ListBox::Add(const std::wstring& item)
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     if (!horizontalScroll_)
         return;
+    if (const int width = TextWidth(item); width > widest_) {
+        widest_ = width;
+        Send(LB_SETHORIZONTALEXTENT, widest_);
+    }
+}
+
+int ListBox::TextWidth(const std::wstring& item) const
+{
     HDC dc = GetDC(Handle());
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
     SIZE size{};
@@ -52,10 +62,17 @@ void ListBox::Add(const std::wstring& item)
     SelectObject(dc, old);
     ReleaseDC(Handle(), dc);
     constexpr int kTextMargin = 6;
-    if (size.cx + kTextMargin > widest_) {
-        widest_ = size.cx + kTextMargin;
-        Send(LB_SETHORIZONTALEXTENT, widest_);
-    }
+    return size.cx + kTextMargin;
+}
+
+void ListBox::OnFontChanged()
+{
+    if (!horizontalScroll_)
+        return;
+    widest_ = 0;
+    for (int index = 0; index < Count(); ++index)
+        widest_ = std::max(widest_, TextWidth(Item(index)));
+    Send(LB_SETHORIZONTALEXTENT, widest_);
 }
 
 void ListBox::Remove(int index)

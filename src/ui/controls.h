@@ -37,7 +37,12 @@ public:
 
     void OnCommandNotification(WORD code) override;
 
+protected:
+    // The entries are measured again in the new font.
+    void OnFontChanged() override;
+
 private:
+    int TextWidth(const std::wstring& item) const;
     bool horizontalScroll_;
     int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
 };

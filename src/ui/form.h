@@ -43,6 +43,9 @@ public:
     // Sees every key typed in the form before the control with the focus and dialog navigation do;
     // true when it took the key.
     virtual bool PreviewKey(const MSG&) { return false; }
+    // Sees every turn of the mouse wheel over the form before the control under it does; true
+    // when it took the turn.
+    virtual bool PreviewMouseWheel(const MSG&) { return false; }
 
     // Gives the keyboard focus to the first control in tab order (containers included).
     void FocusFirstControl();

@@ -253,6 +253,7 @@ void Control::SetColor(Color color)
 void Control::SetFontHandle(HFONT font)
 {
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    OnFontChanged();
 }
 
 void Control::BeginUpdate()

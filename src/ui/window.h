@@ -108,6 +108,8 @@ public:
 protected:
     // A control that paints its background itself takes the colour here; others ask the parent.
     virtual void OnColorChanged(COLORREF) {}
+    // Runs after the control has taken a new font.
+    virtual void OnFontChanged() {}
     struct CreateArgs {
         const wchar_t* className = nullptr;
         HWND parent = nullptr;

@@ -23,6 +23,7 @@ struct CommandRow {
     const wchar_t* hint;
     const wchar_t* category;
     int image;
+    const wchar_t* keys = L"";  // the shortcut its menu items show after a tab
 };
 
 const CommandRow kCommandTable[] = {
@@ -45,14 +46,20 @@ const CommandRow kCommandTable[] = {
     {L"About", L"Инфо", L"Инфо за Велмора XP", L"Настройки", 15},
     {L"Addrecepies", L"Добави рецепта към Моите рецепти", L"", L"Настройки", 20},
     {L"suveti", L"Практични съвети", L"Какво е необходимо да знаем ?", L"Справочник", 4},
-    {L"Find", L"Намери рецепта", L"Намери рецепта", L"Настройки", 16},
+    {L"Find", L"Намери рецепта", L"Намери рецепта", L"Настройки", 16, L"Ctrl+F"},
     {L"Torti", L"Торти, Кексове и Рула", L"Каква торта да си направя ?", L"Меню", 14},
     {L"sladkishi", L"Сладкиши и Пудинги", L"Какъв сладкиш да забъркам ?", L"Меню", 9},
     {L"PostniSladki", L"Постни и пържени сладки", L"Какво ли да си опържа ?", L"Меню", 0},
     {L"Drebnisladki", L"Дребни сладки", L"Какви сладки да направя ?", L"Меню", 19},
     {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11},
     // Beyond the twenty-five: the search over everything.
-    {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16},
+    {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16,
+     L"Ctrl+Shift+F"},
+    // The keyboard's search and text size.
+    {L"FindNext", L"Намери следваща", L"Намери следващата рецепта със същото име", L"Настройки", 16, L"F3"},
+    {L"ZoomIn", L"По-едър шрифт", L"По-едри букви на рецептите", L"Настройки", -1, L"Ctrl++"},
+    {L"ZoomOut", L"По-дребен шрифт", L"По-дребни букви на рецептите", L"Настройки", -1, L"Ctrl+-"},
+    {L"ZoomReset", L"Стандартен шрифт", L"Обичайните букви на рецептите", L"Настройки", -1, L"Ctrl+0"},
 };
 
 const CommandRow& Row(std::wstring_view name)
@@ -116,8 +123,10 @@ protected:
     std::string CommandLine(int depth, std::wstring_view name, const wchar_t* caption = nullptr)
     {
         const CommandRow& row = Row(name);
-        return std::string(2 * depth, ' ') + Narrow(caption ? caption : row.caption) + " [picture " +
-               std::to_string(row.image) + "] #" + std::to_string(Form().ActionManager1.Get(name).id);
+        const std::string keys = *row.keys ? "\t" + Narrow(row.keys) : "";
+        const std::string picture = row.image >= 0 ? " [picture " + std::to_string(row.image) + "]" : "";
+        return std::string(2 * depth, ' ') + Narrow(caption ? caption : row.caption) + keys + picture + " #" +
+               std::to_string(Form().ActionManager1.Get(name).id);
     }
 
     void Highlight(std::wstring_view name)
@@ -175,6 +184,8 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
         "Настройки [picture 18]",
         "  Декорация",
         CommandLine(2, L"color"),
+        CommandLine(2, L"ZoomIn"),
+        CommandLine(2, L"ZoomOut"),
         "  ---",
         CommandLine(1, L"Find"),
         "  ---",
@@ -185,6 +196,7 @@ TEST_F(MainWindowTest, MenuBarHoldsTheCommandsInTheirMenusWithPictures)
         CommandLine(1, L"About"),
         "  ---",
         CommandLine(1, L"SearchAll"),
+        CommandLine(1, L"FindNext"),
         "Справочник [picture 12]",
         CommandLine(1, L"suveti"),
         CommandLine(1, L"Enciklopedia"),
@@ -201,10 +213,11 @@ TEST_F(MainWindowTest, CommandSetHasTheTwentyFiveCommandsAndTheSearchWithTheirTe
     };
     Lines expected;
     for (const auto& row : kCommandTable)
-        expected.push_back(describe(row.name, row.caption, row.hint, row.category, row.image));
+        expected.push_back(describe(row.name, row.caption, row.hint, row.category, row.image) + " | " + Narrow(row.keys));
     Lines actual;
     for (const auto& command : Form().ActionManager1.All())
-        actual.push_back(describe(command->name, command->caption, command->hint, command->category, command->imageIndex));
+        actual.push_back(describe(command->name, command->caption, command->hint, command->category, command->imageIndex) +
+                         " | " + Narrow(command->keyText));
     EXPECT_EQ(actual, expected);
 }
 
