@@ -278,7 +278,7 @@ void TForm1::SetViewsColor(ui::Color color)
 
 void TForm1::SetViewsFont(const ui::FontSpec& font)
 {
-    auto handle = ui::CreateFontHandle(font);
+    auto handle = ui::CreateFontHandle(font, ui::DpiOf(Handle()));
     for (ui::Control* view : {static_cast<ui::Control*>(&DBMemo1), static_cast<ui::Control*>(&DBMemo2),
                               static_cast<ui::Control*>(&ListBox1)})
         view->SetFontHandle(handle.get());

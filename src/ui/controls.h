@@ -80,6 +80,9 @@ public:
     };
     explicit Label(const Args& args);
     ~Label() override;
+    // Moves the label to the right of `before`, on the same line, when the font of this screen made
+    // `before` wider than the design left room for; otherwise it stays where it is.
+    void KeepRightOf(const Label& before);
     HBRUSH OnControlColor(HDC dc) override;
     void OnCommandNotification(WORD code) override;
 

@@ -4,6 +4,7 @@
 #include "ui/application.h"
 #include "ui/color.h"
 #include "ui/dialogs.h"
+#include "ui/dpi.h"
 
 #include <commctrl.h>
 
@@ -59,6 +60,9 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
                      WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
     Send(LVM_SETBKCOLOR, 0, kLight3D.Resolve());
+    // The columns' widths on this screen, as the grid draws them.
+    for (auto& column : columns_)
+        column.width = Scaled(column.width, DpiOf(Handle()));
     for (int index = 0; index < static_cast<int>(columns_.size()); ++index) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -77,10 +78,17 @@ private:
     void OnActivate(bool active);
     void FocusControl(HWND control);
     void CentreOverMainForm();
+    // Moved to a screen of another scale: the suggested place, the controls and fonts at the new dpi.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void MoveFocus(bool backward);
 
     Color color_;
+    FontSpec fontSpec_;
     FontHandle font_;
+    // The dpi the controls were last laid out at.
+    int dpi_ = SystemDpi();
+    // Controls' own fonts, scaled when the form moved to a screen of another scale.
+    std::vector<FontHandle> ownFonts_;
     int clientWidth_;
     int clientHeight_;
     bool modal_ = false;

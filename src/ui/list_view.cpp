@@ -1,6 +1,8 @@
 // The list of rows in columns and the progress bar.
 #include "ui/list_view.h"
 
+#include "ui/dpi.h"
+
 #include <commctrl.h>
 
 namespace ui {
@@ -15,7 +17,7 @@ ListView::ListView(const Args& args)
     for (std::size_t index = 0; index < args.columns.size(); ++index) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = args.columns[index].width;
+        column.cx = Scaled(args.columns[index].width, DpiOf(Handle()));
         column.pszText = const_cast<wchar_t*>(args.columns[index].title.c_str());
         Send(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
     }
