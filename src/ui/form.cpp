@@ -27,6 +27,12 @@ DWORD StyleOf(const FormArgs& args)
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minimizeButton ? WS_MINIMIZEBOX : 0);
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
 {
     // A new window opens on the primary screen, whose dpi is the system's.
@@ -304,10 +310,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
     // form keeps the scaled copies for as long as it lives.
     std::map<HFONT, HFONT> scaledFonts{{oldFont, newFont.get()}};
     std::vector<HWND> children;
-    EnumChildWindows(Handle(), [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(Handle(), &CollectWindow, reinterpret_cast<LPARAM>(&children));
     for (HWND child : children) {
         RECT r;
         GetWindowRect(child, &r);
