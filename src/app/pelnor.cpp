@@ -3,6 +3,7 @@
 
 #include "app/appearance.h"
 #include "app/program.h"
+#include "app/text_zoom.h"
 #include "app/texts.h"
 #include "catalogue/categories.h"
 #include "catalogue/category_fill.h"
@@ -22,6 +23,8 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 #include "ui/resource_text.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 #include <optional>
@@ -72,10 +75,34 @@ const CommandSpec kCommands[] = {
      &TForm1::SearchAllExecute},
     {L"Pechat", personal::kPrintCaption.data(), personal::kPrintHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::PechatExecute},
     {L"Zapishi", personal::kSaveCaption.data(), personal::kSaveHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::ZapishiExecute},
-    {L"Kopirai", personal::kCopyCaption.data(), personal::kCopyHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopiraiExecute},
+    {L"Kopirai", personal::kCopyName.data(), personal::kCopyHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopiraiExecute},
     {L"Kopie", personal::kBackUpCaption.data(), personal::kBackUpHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopieExecute},
     {L"Vazstanovi", personal::kRestoreCaption.data(), personal::kRestoreHint.data(), personal::kRecipeMenu.data(), -1,
      &TForm1::VazstanoviExecute},
+    {L"FindNext", L"Намери следваща", L"Намери следващата рецепта със същото име", L"Настройки", 16,
+     &TForm1::FindNextExecute},
+    {L"ZoomIn", L"По-едър шрифт", L"По-едри букви на рецептите", L"Настройки", -1, &TForm1::ZoomInExecute},
+    {L"ZoomOut", L"По-дребен шрифт", L"По-дребни букви на рецептите", L"Настройки", -1, &TForm1::ZoomOutExecute},
+    {L"ZoomReset", L"Стандартен шрифт", L"Обичайните букви на рецептите", L"Настройки", -1, &TForm1::ZoomResetExecute},
+};
+
+struct CommandKeys {
+    const wchar_t* name;
+    const wchar_t* text;
+    std::vector<ui::Shortcut> keys;
+};
+
+// Ctrl with the plus and minus keys of the main keyboard (with or without Shift, which some
+// layouts need for "+") or of the number pad.
+const CommandKeys kCommandKeys[] = {
+    {L"Find", L"Ctrl+F", {{'F', ui::kCtrl}}},
+    {L"FindNext", L"F3", {{VK_F3}}},
+    {L"SearchAll", L"Ctrl+Shift+F", {{'F', ui::kCtrl | ui::kShift}}},
+    {L"ZoomIn", L"Ctrl++", {{VK_OEM_PLUS, ui::kCtrl}, {VK_OEM_PLUS, ui::kCtrl | ui::kShift}, {VK_ADD, ui::kCtrl}}},
+    {L"ZoomOut", L"Ctrl+-", {{VK_OEM_MINUS, ui::kCtrl}, {VK_SUBTRACT, ui::kCtrl}}},
+    {L"ZoomReset", L"Ctrl+0", {{'0', ui::kCtrl}, {VK_NUMPAD0, ui::kCtrl}}},
+    {L"Pechat", L"Ctrl+P", {{'P', ui::kCtrl}}},
+    {L"Kopirai", L"Ctrl+Shift+C", {{'C', ui::kCtrl | ui::kShift}}},
 };
 
 ui::FormArgs MainFormArgs()
@@ -108,7 +135,8 @@ TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell
       Label1({.parent = Image1.Handle(), .bounds = OnPicture(24, 24), .text = std::wstring(app::kLabelNames)}),
       Label2({.parent = Image1.Handle(), .bounds = OnPicture(360, 24), .text = std::wstring(app::kLabelProducts)}),
       Label3({.parent = Image1.Handle(), .bounds = OnPicture(360, 208), .text = std::wstring(app::kLabelMethod)}),
-      ListBox1({.parent = Image1.Handle(), .bounds = OnPicture(24, 40, 313, 393)}),
+      // In a larger text a long name reaches past the list's edge: its scroll bar shows the rest.
+      ListBox1({.parent = Image1.Handle(), .bounds = OnPicture(24, 40, 313, 393), .horizontalScroll = true}),
       // Many recipes have more ingredient lines than the view's height: its scroll bar shows them all.
       DBMemo1({.parent = Image1.Handle(), .bounds = OnPicture(360, 40, 377, 161), .verticalScrollBar = true}),
       DBMemo2({.parent = Image1.Handle(), .bounds = OnPicture(360, 224, 377, 209), .verticalScrollBar = true}),
@@ -143,6 +171,11 @@ void TForm1::AddCommands()
                             .imageIndex = spec.image,
                             .onExecute = [this, handler = spec.handler] { (this->*handler)(); }});
     }
+    for (const auto& binding : kCommandKeys) {
+        ui::Command& command = ActionManager1.Get(binding.name);
+        command.keys = binding.keys;
+        command.keyText = binding.text;
+    }
 }
 
 void TForm1::BuildMenuBar()
@@ -172,7 +205,8 @@ void TForm1::BuildMenuBar()
                               }),
             MenuItem::Submenu(std::wstring(app::kMenuSettings), 18,
                               {
-                                  MenuItem::Submenu(std::wstring(app::kMenuDecoration), -1, {item(L"color")}),
+                                  MenuItem::Submenu(std::wstring(app::kMenuDecoration), -1,
+                                                    {item(L"color"), item(L"ZoomIn"), item(L"ZoomOut")}),
                                   MenuItem::Separator(),
                                   item(L"Find"),
                                   MenuItem::Separator(),
@@ -183,6 +217,7 @@ void TForm1::BuildMenuBar()
                                   item(L"About"),
                                   MenuItem::Separator(),
                                   item(L"SearchAll"),
+                                  item(L"FindNext"),
                               }),
             MenuItem::Submenu(std::wstring(app::kMenuReference), 12, {item(L"suveti"), item(L"Enciklopedia")}),
             MenuItem::Submenu(std::wstring(personal::kRecipeMenu), -1,
@@ -258,7 +293,7 @@ void TForm1::SetViewsColor(ui::Color color)
 
 void TForm1::SetViewsFont(const ui::FontSpec& font)
 {
-    auto handle = ui::CreateFontHandle(font);
+    auto handle = ui::CreateFontHandle(font, ui::DpiOf(Handle()));
     for (ui::Control* view : {static_cast<ui::Control*>(&DBMemo1), static_cast<ui::Control*>(&DBMemo2),
                               static_cast<ui::Control*>(&ListBox1)})
         view->SetFontHandle(handle.get());
@@ -444,20 +479,45 @@ bool TForm1::OpenSearchResult(const catalogue::SearchResult& result)
 
 bool TForm1::PreviewKey(const MSG& message)
 {
-    const auto down = [](int key) { return GetKeyState(key) < 0; };
-    if (message.message == WM_KEYDOWN && message.wParam == 'F' && down(VK_CONTROL) && down(VK_SHIFT) && !down(VK_MENU)) {
-        SearchAllExecute();
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == 'C' && down(VK_CONTROL) && down(VK_SHIFT) && !down(VK_MENU)) {
-        KopiraiExecute();
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == 'P' && down(VK_CONTROL) && !down(VK_SHIFT) && !down(VK_MENU)) {
-        PechatExecute();
-        return true;
-    }
-    return false;
+    return ActionManager1.HandleKey(message);
+}
+
+bool TForm1::PreviewMouseWheel(const MSG& message)
+{
+    if (!(GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL))
+        return false;
+    const POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    const HWND under = WindowFromPoint(at);
+    const auto zoomed = [&](const ui::Control& view) { return view.Handle() == under; };
+    if (!zoomed(ListBox1) && !zoomed(DBMemo1) && !zoomed(DBMemo2))
+        return false;
+    // A fine-grained wheel sends parts of a notch: one step per whole notch, in either direction.
+    wheelDelta_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
+    for (; wheelDelta_ >= WHEEL_DELTA; wheelDelta_ -= WHEEL_DELTA)
+        ZoomInExecute();
+    for (; wheelDelta_ <= -WHEEL_DELTA; wheelDelta_ += WHEEL_DELTA)
+        ZoomOutExecute();
+    return true;
+}
+
+void TForm1::FindNextExecute()
+{
+    // With nothing searched for yet, F3 asks what to search for.
+    if (FindDialog.SearchText().empty())
+        FindExecute();
+    else
+        FindDialogFind();
+}
+
+void TForm1::ZoomInExecute() { ZoomTo(app::LargerTextHeight(viewsFont_.height)); }
+void TForm1::ZoomOutExecute() { ZoomTo(app::SmallerTextHeight(viewsFont_.height)); }
+void TForm1::ZoomResetExecute() { ZoomTo(app::kStandardTextHeight); }
+
+void TForm1::ZoomTo(int height)
+{
+    SetViewsFont({.name = viewsFont_.name, .height = height});
+    // The size the cook chose is kept by the close, as a stored one is.
+    storedFontShown_ = true;
 }
 
 std::optional<personal::RecipeDocument> TForm1::RecipeOnScreen() const

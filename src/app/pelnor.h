@@ -82,6 +82,11 @@ public:
     void DrebnisladkiExecute();
     void KokteiliExecute();
     void SearchAllExecute();
+    void FindNextExecute();
+    // The recipe list's and views' text one step larger or smaller, or back to the standard size.
+    void ZoomInExecute();
+    void ZoomOutExecute();
+    void ZoomResetExecute();
     void PechatExecute();
     void ZapishiExecute();
     void KopiraiExecute();
@@ -106,6 +111,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnMenuCommand(UINT id) override;
     bool PreviewKey(const MSG& message) override;
+    bool PreviewMouseWheel(const MSG& message) override;
     void OnSize(int width, int height) override;
 
 private:
@@ -118,6 +124,7 @@ private:
     void ShowHint(UINT itemId, UINT flags);
     void SetViewsColor(ui::Color color);
     void SetViewsFont(const ui::FontSpec& font);
+    void ZoomTo(int height);
 
     settings::SettingsFile settings_;
     // ListBox1's entries as the last fill listed them, for the search.
@@ -128,6 +135,8 @@ private:
     bool storedColorShown_ = false;
     bool storedFontShown_ = false;
     ui::FontHandle viewsFontHandle_;
+    // The part of a wheel notch turned with Ctrl held that has not made a zoom step yet.
+    int wheelDelta_ = 0;
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
     COLORREF lastPickedColor_ = RGB(0, 0, 0);
     ui::CustomColors customColors_{};

@@ -4,6 +4,7 @@
 #include "ui/application.h"
 #include "ui/color.h"
 #include "ui/dialogs.h"
+#include "ui/dpi.h"
 #include "ui/list_view.h"
 
 #include <commctrl.h>
@@ -60,8 +61,11 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
                      WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
     Send(LVM_SETBKCOLOR, 0, ui::kLight3D.Resolve());
-    for (const auto& column : columns_)
+    // The columns' widths on this screen, as the grid draws them.
+    for (auto& column : columns_) {
+        column.width = ui::Scaled(column.width, ui::DpiOf(Handle()));
         ui::AddListColumn(*this, column.field, column.width, column.centred ? LVCFMT_CENTER : LVCFMT_LEFT);
+    }
     // The titles are drawn by the grid: centred on their own colour.
     const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
     SetWindowLongW(header, GWL_STYLE, (GetWindowLongW(header, GWL_STYLE) & ~HDS_DRAGDROP) | HDS_NOSIZING);

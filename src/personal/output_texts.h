@@ -11,6 +11,8 @@ inline constexpr std::wstring_view kPrintCaption = L"Печат…";
 inline constexpr std::wstring_view kPrintHint = L"Отпечатай рецептата на екрана";
 inline constexpr std::wstring_view kSaveCaption = L"Запиши рецептата…";
 inline constexpr std::wstring_view kSaveHint = L"Запиши рецептата като текст или като страница за браузър";
+// The copy command's name, and its caption in the context menus, which show its key.
+inline constexpr std::wstring_view kCopyName = L"Копирай рецептата";
 inline constexpr std::wstring_view kCopyCaption = L"Копирай рецептата\tCtrl+Shift+C";
 inline constexpr std::wstring_view kCopyHint = L"Копирай цялата рецепта като текст";
 inline constexpr std::wstring_view kBackUpCaption = L"Запази копие на Моите Рецепти…";

@@ -47,6 +47,8 @@ TAboutBox::TAboutBox(ui::Sound& sound, ui::Shell& shell)
 
 void TAboutBox::SetUpLinks()
 {
+    Label4.KeepRightOf(Label3);
+    Label2.KeepRightOf(Label1);
     Image1.SetColor(ui::kGrayText);
     Image2.SetColor(ui::kGrayText);
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);

@@ -116,6 +116,10 @@ bool Application::Dispatch(MSG& message)
             form && (form->PreviewKey(message) || IsDialogMessageW(form->Handle(), &message)))
             return true;
     }
+    if (message.message == WM_MOUSEWHEEL) {
+        if (Form* form = FormOf(message.hwnd); form && form->PreviewMouseWheel(message))
+            return true;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
     return true;

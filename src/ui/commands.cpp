@@ -45,4 +45,15 @@ bool CommandSet::Execute(UINT id) const
     return true;
 }
 
+bool CommandSet::HandleKey(const MSG& message) const
+{
+    for (const auto& command : commands_) {
+        for (const Shortcut& key : command->keys) {
+            if (Matches(key, message))
+                return Execute(command->id);
+        }
+    }
+    return false;
+}
+
 }

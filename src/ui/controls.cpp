@@ -2,9 +2,12 @@
 #include "ui/controls.h"
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/subclass.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -29,7 +32,7 @@ ListBox::ListBox(const Args& args) : horizontalScroll_(args.horizontalScroll)
             .style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | BorderStyle(args.flat) |
                      (horizontalScroll_ ? DWORD{WS_HSCROLL} : 0),
             .exStyle = BorderExStyle(args.flat)});
-    Send(LB_SETITEMHEIGHT, 0, args.itemHeight);
+    Send(LB_SETITEMHEIGHT, 0, Scaled(args.itemHeight, DpiOf(Handle())));
 }
 
 void ListBox::Clear()
@@ -45,6 +48,14 @@ void ListBox::Add(const std::wstring& item)
     Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     if (!horizontalScroll_)
         return;
+    if (const int width = TextWidth(item); width > widest_) {
+        widest_ = width;
+        Send(LB_SETHORIZONTALEXTENT, widest_);
+    }
+}
+
+int ListBox::TextWidth(const std::wstring& item) const
+{
     HDC dc = GetDC(Handle());
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
     SIZE size{};
@@ -52,10 +63,17 @@ void ListBox::Add(const std::wstring& item)
     SelectObject(dc, old);
     ReleaseDC(Handle(), dc);
     constexpr int kTextMargin = 6;
-    if (size.cx + kTextMargin > widest_) {
-        widest_ = size.cx + kTextMargin;
-        Send(LB_SETHORIZONTALEXTENT, widest_);
-    }
+    return size.cx + kTextMargin;
+}
+
+void ListBox::OnFontChanged()
+{
+    if (!horizontalScroll_)
+        return;
+    widest_ = 0;
+    for (int index = 0; index < Count(); ++index)
+        widest_ = std::max(widest_, TextWidth(Item(index)));
+    Send(LB_SETHORIZONTALEXTENT, widest_);
 }
 
 void ListBox::Remove(int index)
@@ -136,14 +154,31 @@ Label::Label(const Args& args) : transparent_(args.transparent), link_(args.clic
     if (args.font)
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     if (size.cx == 0) {
-        // Auto-size to the caption, as labels do.
+        // Auto-size to the caption on one line, as labels do. Blanks at its end show nothing: a label
+        // that ends in one (a title before a link) does not reach over what stands after it.
+        SetWindowLongW(Handle(), GWL_STYLE, (GetWindowLongW(Handle(), GWL_STYLE) & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP);
+        const auto shown = args.text.find_last_not_of(L' ') + 1;
         HDC dc = GetDC(Handle());
         auto old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
-        GetTextExtentPoint32W(dc, args.text.c_str(), static_cast<int>(args.text.size()), &size);
+        GetTextExtentPoint32W(dc, args.text.c_str(), static_cast<int>(shown), &size);
         SelectObject(dc, old);
         ReleaseDC(Handle(), dc);
         SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+}
+
+void Label::KeepRightOf(const Label& before)
+{
+    RECT own;
+    RECT other;
+    GetWindowRect(Handle(), &own);
+    GetWindowRect(before.Handle(), &other);
+    const int gap = Scaled(2, DpiOf(Handle()));
+    if (own.left >= other.right + gap)
+        return;
+    POINT at{other.right + gap, own.top};
+    ScreenToClient(GetParent(Handle()), &at);
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Label::~Label()
@@ -212,23 +247,27 @@ IconImage::IconImage(const Args& args)
 {
     Create({.className = L"STATIC", .parent = args.parent, .bounds = args.bounds, .style = SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE});
     // A shared icon is freed by the system, not by its user.
-    const auto icon = LoadImageW(Instance(), MAKEINTRESOURCEW(args.icon), IMAGE_ICON, 32, 32, LR_SHARED);
+    // The icon's size for the screen's scale, taken from the sizes the icon resource holds.
+    const int size = Scaled(32, DpiOf(Handle()));
+    const auto icon = LoadImageW(Instance(), MAKEINTRESOURCEW(args.icon), IMAGE_ICON, size, size, LR_SHARED);
     Send(STM_SETICON, reinterpret_cast<WPARAM>(icon));
-    MoveWindow(Handle(), args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, FALSE);
+    SetBounds(args.bounds);
 }
 
 StatusBar::StatusBar(const Args& args)
 {
     RECT client;
     GetClientRect(args.parent, &client);
+    const int dpi = DpiOf(args.parent);
+    const int width = Unscaled(client.right, dpi);
     Create({.className = STATUSCLASSNAMEW,
             .parent = args.parent,
-            .bounds = {0, client.bottom - args.height, client.right, args.height},
+            .bounds = {0, Unscaled(client.bottom, dpi) - args.height, width, args.height},
             .style = CCS_BOTTOM | CCS_NOPARENTALIGN | CCS_NORESIZE});
     std::vector<int> edges;
     int right = 0;
-    for (int width : args.panelWidths)
-        edges.push_back(right += width);
+    for (int panel : args.panelWidths)
+        edges.push_back(right += Scaled(panel, dpi));
     Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     for (size_t panel = 0; panel < edges.size(); ++panel)
         SetPanelText(static_cast<int>(panel), L"");

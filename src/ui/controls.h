@@ -37,7 +37,12 @@ public:
 
     void OnCommandNotification(WORD code) override;
 
+protected:
+    // The entries are measured again in the new font.
+    void OnFontChanged() override;
+
 private:
+    int TextWidth(const std::wstring& item) const;
     bool horizontalScroll_;
     int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
 };
@@ -75,6 +80,9 @@ public:
     };
     explicit Label(const Args& args);
     ~Label() override;
+    // Moves the label to the right of `before`, on the same line, when the font of this screen made
+    // `before` wider than the design left room for; otherwise it stays where it is.
+    void KeepRightOf(const Label& before);
     HBRUSH OnControlColor(HDC dc) override;
     void OnCommandNotification(WORD code) override;
 

@@ -2,8 +2,10 @@
 #include "ui/form.h"
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace ui {
@@ -25,10 +27,18 @@ DWORD StyleOf(const FormArgs& args)
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minimizeButton ? WS_MINIMIZEBOX : 0);
 }
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
 {
-    RECT r{0, 0, args.clientWidth, args.clientHeight};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    // A new window opens on the primary screen, whose dpi is the system's.
+    const int dpi = SystemDpi();
+    RECT r{0, 0, Scaled(args.clientWidth, dpi), Scaled(args.clientHeight, dpi)};
+    AdjustForFrame(r, style, exStyle, dpi);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height};
@@ -38,6 +48,7 @@ Rect CentredOnScreen(const FormArgs& args, DWORD style, DWORD exStyle)
 
 Form::Form(const FormArgs& args)
     : color_(args.color),
+      fontSpec_(args.font),
       font_(CreateFontHandle(args.font)),
       clientWidth_(args.clientWidth),
       clientHeight_(args.clientHeight),
@@ -70,8 +81,9 @@ void Form::SetMenuBar(MenuHandle menu)
     GetWindowRect(Handle(), &window);
     RECT client;
     GetClientRect(Handle(), &client);
-    const int width = window.right - window.left + clientWidth_ - client.right;
-    const int height = window.bottom - window.top + clientHeight_ - client.bottom;
+    const int dpi = DpiOf(Handle());
+    const int width = window.right - window.left + Scaled(clientWidth_, dpi) - client.right;
+    const int height = window.bottom - window.top + Scaled(clientHeight_, dpi) - client.bottom;
     SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                  width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -273,6 +285,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             FormShow();
         }
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Current().MainForm() == this) {
             Application::Current().Minimize();
@@ -281,6 +296,44 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return Window::HandleMessage(message, wParam, lParam);
+}
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    const int from = dpi_;
+    dpi_ = dpi;
+    if (from == dpi)
+        return;
+    const HFONT oldFont = font_.get();
+    FontHandle newFont = CreateFontHandle(fontSpec_, dpi);
+    // Every control grows or shrinks in place with the scale, and so does a font of its own: the
+    // form keeps the scaled copies for as long as it lives.
+    std::map<HFONT, HFONT> scaledFonts{{oldFont, newFont.get()}};
+    std::vector<HWND> children;
+    EnumChildWindows(Handle(), &CollectWindow, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+        const auto scale = [&](LONG value) { return MulDiv(value, dpi, from); };
+        MoveWindow(child, scale(r.left), scale(r.top), scale(r.right - r.left), scale(r.bottom - r.top), FALSE);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+        if (!font)
+            continue;
+        auto scaled = scaledFonts.find(font);
+        if (scaled == scaledFonts.end()) {
+            LOGFONTW description{};
+            GetObjectW(font, sizeof description, &description);
+            description.lfHeight = MulDiv(description.lfHeight, dpi, from);
+            ownFonts_.emplace_back(CreateFontIndirectW(&description));
+            scaled = scaledFonts.emplace(font, ownFonts_.back().get()).first;
+        }
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
+    }
+    font_ = std::move(newFont);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 bool Form::OnEraseBackground(HDC dc)

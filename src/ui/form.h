@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -43,6 +44,9 @@ public:
     // Sees every key typed in the form before the control with the focus and dialog navigation do;
     // true when it took the key.
     virtual bool PreviewKey(const MSG&) { return false; }
+    // Sees every turn of the mouse wheel over the form before the control under it does; true
+    // when it took the turn.
+    virtual bool PreviewMouseWheel(const MSG&) { return false; }
 
     // Gives the keyboard focus to the first control in tab order (containers included).
     void FocusFirstControl();
@@ -74,10 +78,17 @@ private:
     void OnActivate(bool active);
     void FocusControl(HWND control);
     void CentreOverMainForm();
+    // Moved to a screen of another scale: the suggested place, the controls and fonts at the new dpi.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void MoveFocus(bool backward);
 
     Color color_;
+    FontSpec fontSpec_;
     FontHandle font_;
+    // The dpi the controls were last laid out at.
+    int dpi_ = SystemDpi();
+    // Controls' own fonts, scaled when the form moved to a screen of another scale.
+    std::vector<FontHandle> ownFonts_;
     int clientWidth_;
     int clientHeight_;
     bool modal_ = false;

@@ -1,6 +1,7 @@
 // Loading and decoding of the program's pictures.
 #include "ui/image.h"
 
+#include "ui/dpi.h"
 #include "ui/error.h"
 #include "ui/window.h"
 
@@ -157,8 +158,32 @@ MenuPictures::MenuPictures(int bitmapResource)
                 to[3] = 255;
             }
         }
-        pictures_.emplace_back(dib.bitmap);
+        pictures_.push_back(ForScreen(dib.bitmap));
     }
+}
+
+Bitmap MenuPictures::ForScreen(HBITMAP picture)
+{
+    // Menus on a scaled screen are taller: the 16 x 16 picture grows with them, smoothed.
+    const int size = Scaled(16, SystemDpi());
+    if (size == 16)
+        return Bitmap(picture);
+    const Bitmap drawn(picture);
+    const DibSection scaled = CreateDib(size, size, 32);
+    HDC screen = GetDC(nullptr);
+    HDC from = CreateCompatibleDC(screen);
+    HDC to = CreateCompatibleDC(screen);
+    const HGDIOBJ oldFrom = SelectObject(from, drawn.get());
+    const HGDIOBJ oldTo = SelectObject(to, scaled.bitmap);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, size, size, from, 0, 0, 16, 16, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    ReleaseDC(nullptr, screen);
+    return Bitmap(scaled.bitmap);
 }
 
 HBITMAP MenuPictures::MenuBitmap(int index) const

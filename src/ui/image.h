@@ -29,6 +29,8 @@ public:
     HBITMAP MenuBitmap(int index) const;
 
 private:
+    // The picture at the size of the screen's menus; takes it over.
+    static Bitmap ForScreen(HBITMAP picture);
     std::vector<Bitmap> pictures_;
 };
 

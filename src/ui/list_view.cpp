@@ -1,6 +1,8 @@
 // The list of rows in columns and the progress bar.
 #include "ui/list_view.h"
 
+#include "ui/dpi.h"
+
 #include <commctrl.h>
 
 namespace ui {
@@ -24,7 +26,7 @@ ListView::ListView(const Args& args)
             .style = LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (const auto& column : args.columns)
-        AddListColumn(*this, column.title, column.width);
+        AddListColumn(*this, column.title, Scaled(column.width, DpiOf(Handle())));
 }
 
 void ListView::SetRows(std::vector<std::vector<std::wstring>> rows)

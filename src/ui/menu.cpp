@@ -17,6 +17,9 @@ void Append(HMENU menu, const MenuItem& item, const MenuPictures* pictures, cons
         return;
     }
     std::wstring caption = item.caption.empty() && item.command ? item.command->caption : item.caption;
+    // The shortcut stands at the item's right edge, as menus show keys.
+    if (item.command && !item.command->keyText.empty())
+        caption += L"\t" + item.command->keyText;
     info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP | MIIM_STATE;
     info.dwTypeData = caption.data();
     info.wID = idOf(item);

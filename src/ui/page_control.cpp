@@ -1,6 +1,8 @@
 // The page control over the common controls' tab control; the pages are siblings laid over its display area.
 #include "ui/page_control.h"
 
+#include "ui/dpi.h"
+
 #include <commctrl.h>
 
 namespace ui {
@@ -35,11 +37,14 @@ PageControl::PageControl(const Args& args)
         Send(TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
     }
     // The tabs may wrap onto several rows: the pages get what is left below them.
-    RECT display{0, 0, args.bounds.width, args.bounds.height};
+    // Measured on the screen and given back at 96 dpi, as places are.
+    const int dpi = DpiOf(Handle());
+    RECT display{0, 0, Scaled(args.bounds.width, dpi), Scaled(args.bounds.height, dpi)};
     Send(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    pageWidth_ = display.right - display.left;
-    pageHeight_ = display.bottom - display.top;
-    const Rect bounds{args.bounds.left + display.left, args.bounds.top + display.top, pageWidth_, pageHeight_};
+    pageWidth_ = Unscaled(display.right - display.left, dpi);
+    pageHeight_ = Unscaled(display.bottom - display.top, dpi);
+    const Rect bounds{args.bounds.left + Unscaled(display.left, dpi), args.bounds.top + Unscaled(display.top, dpi), pageWidth_,
+                      pageHeight_};
     for (size_t index = 0; index < args.captions.size(); ++index)
         pages_.push_back(std::make_unique<TabPage>(args.parent, bounds));
     if (!pages_.empty())

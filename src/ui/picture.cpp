@@ -2,6 +2,8 @@
 // show the picture underneath; dialog navigation walks into them (WS_EX_CONTROLPARENT).
 #include "ui/picture.h"
 
+#include "ui/dpi.h"
+
 #include <utility>
 
 namespace ui {
@@ -79,11 +81,17 @@ bool Picture::OnEraseBackground(HDC dc)
     GetObjectW(pixels, sizeof info, &info);
     HDC memory = CreateCompatibleDC(dc);
     auto old = SelectObject(memory, pixels);
-    if (stretch_) {
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    // An unstretched picture keeps its 96 dpi size, which on a scaled screen is more pixels: it is
+    // smoothed there, not blown up into blocks.
+    const int dpi = DpiOf(Handle());
+    const int width = stretch_ ? r.right : Scaled(info.bmWidth, dpi);
+    const int height = stretch_ ? r.bottom : Scaled(info.bmHeight, dpi);
+    if (width == info.bmWidth && height == info.bmHeight) {
+        BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     } else {
-        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, 0, 0, width, height, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     }
     SelectObject(memory, old);
     DeleteDC(memory);

@@ -2,6 +2,7 @@
 #include "ui/window.h"
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/error.h"
 #include "ui/popup_menu.h"
 
@@ -11,6 +12,17 @@ namespace ui {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"Velmora.Control";
+
+bool IsChildWindow(HWND window)
+{
+    return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
+
+// A child's place is given at 96 dpi, in its parent's client area; a top-level window's in pixels.
+Rect OnScreen(HWND window, const Rect& bounds)
+{
+    return IsChildWindow(window) ? Scaled(bounds, DpiOf(window)) : bounds;
+}
 
 std::wstring WindowText(HWND window)
 {
@@ -44,7 +56,8 @@ bool Window::Visible() const
 
 void Window::SetBounds(const Rect& bounds)
 {
-    MoveWindow(Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    const Rect b = OnScreen(Handle(), bounds);
+    MoveWindow(Handle(), b.left, b.top, b.width, b.height, TRUE);
     // What is drawn along the edges (a panel's bevel) moves with the size: draw it all again.
     InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -74,7 +87,7 @@ void Window::Create(const CreateArgs& args)
         windowClass.lpszClassName = args.className;
         RegisterClassExW(&windowClass);
     }
-    const auto& b = args.bounds;
+    const Rect b = (args.style & WS_CHILD) ? Scaled(args.bounds, DpiOf(args.parent)) : args.bounds;
     HWND window = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), args.style, b.left, b.top,
                                   b.width, b.height, args.parent, args.menu, Instance(), this);
     if (!window)
@@ -123,8 +136,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return SendMessageW(parent, WM_GETFONT, 0, 0);
         break;
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED)
-            OnSize(LOWORD(lParam), HIWORD(lParam));
+        if (wParam != SIZE_MINIMIZED) {
+            const int dpi = DpiOf(Handle());
+            OnSize(Unscaled(LOWORD(lParam), dpi), Unscaled(HIWORD(lParam), dpi));
+        }
         break;
     case WM_NEXTDLGCTL:
         // A multi-line text view asks its parent to move the focus on; a container passes that to its form.
@@ -206,7 +221,7 @@ Control* Control::FromHandle(HWND window)
 
 void Control::Create(const CreateArgs& args)
 {
-    const auto& b = args.bounds;
+    const Rect b = Scaled(args.bounds, DpiOf(args.parent));
     HWND window = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), args.style | WS_CHILD | WS_VISIBLE,
                                   b.left, b.top, b.width, b.height, args.parent, nullptr, Instance(), nullptr);
     if (!window)
@@ -238,7 +253,8 @@ void Control::SetFocus()
 
 void Control::SetBounds(const Rect& bounds)
 {
-    MoveWindow(Handle(), bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    const Rect b = OnScreen(Handle(), bounds);
+    MoveWindow(Handle(), b.left, b.top, b.width, b.height, TRUE);
 }
 
 void Control::SetColor(Color color)
@@ -253,6 +269,7 @@ void Control::SetColor(Color color)
 void Control::SetFontHandle(HFONT font)
 {
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    OnFontChanged();
 }
 
 void Control::BeginUpdate()

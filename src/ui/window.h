@@ -28,7 +28,7 @@ public:
     std::wstring Text() const;
     void SetText(const std::wstring& text);
     bool Visible() const;
-    // Place and size in the parent's client area (the screen's, for a top-level window).
+    // Place and size in the parent's client area at 96 dpi (the screen's pixels, for a top-level window).
     void SetBounds(const Rect& bounds);
 
     // Starts a timer owned by this window; the callback runs on WM_TIMER until KillTimer.
@@ -57,7 +57,7 @@ protected:
     virtual bool OnMenuCommand(UINT) { return false; }
     virtual void OnPaint(HDC) {}
     virtual bool OnEraseBackground(HDC) { return false; }
-    // The client area's new size; not called when the window is minimized.
+    // The client area's new size at 96 dpi; not called when the window is minimized.
     virtual void OnSize(int, int) {}
 
 private:
@@ -82,6 +82,7 @@ public:
     std::wstring Text() const;
     void SetText(const std::wstring& text);
     void SetFocus();
+    // Place and size in the parent's client area at 96 dpi.
     void SetBounds(const Rect& bounds);
 
     // Until a colour is set the control keeps the system's; a system colour reference follows the scheme.
@@ -108,6 +109,8 @@ public:
 protected:
     // A control that paints its background itself takes the colour here; others ask the parent.
     virtual void OnColorChanged(COLORREF) {}
+    // Runs after the control has taken a new font.
+    virtual void OnFontChanged() {}
     struct CreateArgs {
         const wchar_t* className = nullptr;
         HWND parent = nullptr;

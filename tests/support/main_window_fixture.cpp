@@ -10,6 +10,13 @@ TForm1& MainWindowFixture::OpenMainWindow(const std::vector<CatalogueTable>& cat
     return *form_;
 }
 
+TForm1& MainWindowFixture::ReopenMainWindow()
+{
+    form_.reset();
+    form_ = std::make_unique<TForm1>(settings::SettingsFile(SettingsPath()));
+    return *form_;
+}
+
 std::wstring MainWindowFixture::SettingsPath() const
 {
     return (folder.Path() / L"velmora.ini").wstring();

@@ -14,6 +14,8 @@ class MainWindowFixture : public AppTest {
 protected:
     // Writes the catalogue, then creates the main window with its settings file in the scratch folder.
     TForm1& OpenMainWindow(const std::vector<CatalogueTable>& catalogue);
+    // Closes the window's connections and creates it again on the same files, as a restart does.
+    TForm1& ReopenMainWindow();
     TForm1& Form() { return *form_; }
     std::wstring SettingsPath() const;
 
