@@ -9,13 +9,22 @@ set -euo pipefail
 dpi=$1 prefix=$2 wine=$3
 shift 3
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A step of the prefix's set-up: quiet, but a failure says which step and shows its output. The
+# output goes to a file, not a pipe: a wineserver started by the step would hold a pipe open.
+quietly() {  # what command...
+  local what=$1 log
+  shift
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || { echo "at_dpi.sh: $what failed:" >&2; tail -n 30 "$log" >&2; rm -f "$log"; exit 1; }
+  rm -f "$log"
+}
 if [ ! -f "$prefix/.ready" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  env DISPLAY= "$wine" wineboot -i >/dev/null 2>&1
-  env DISPLAY= "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null
-  env DISPLAY= "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-  wineserver -w
+  quietly "setting up the Wine prefix $prefix" env DISPLAY= "$wine" wineboot -i
+  quietly "choosing Wine's x11 driver" env DISPLAY= "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f
+  quietly "setting $dpi DPI" env DISPLAY= "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
+  quietly "waiting for Wine's set-up to end" wineserver -w
   cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
   touch "$prefix/.ready"
 fi
