@@ -48,13 +48,7 @@ std::wstring FullPathOf(const std::wstring& path)
 
 DatabaseHandle OpenFile(const std::wstring& path)
 {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw Error(messages::FileNotFound(path));
-    // SQLite takes an empty file for a new, empty database; to this program it is a damaged one.
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
-        throw Error(messages::EmptyDatabase(path));
+    const DWORD attributes = RequireDatabaseFile(path);
     // A catalogue copied from a CD keeps its read-only flag; reading it must still work.
     return OpenDatabase(path, (attributes & FILE_ATTRIBUTE_READONLY) ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
 }

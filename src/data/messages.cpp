@@ -112,9 +112,6 @@ std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason)
     return L"Грешка при работа с " + Quoted(path) + L": " + std::wstring(reason) + L".";
 }
 
-namespace {
-
-// The causes a folder refuses a new file for, told in the program's words.
 std::wstring SystemReason(unsigned long error)
 {
     switch (error) {
@@ -126,7 +123,10 @@ std::wstring SystemReason(unsigned long error)
     case ERROR_LOCK_VIOLATION:
         return L"файлът се използва от друга програма";
     case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
         return L"папката не съществува";
+    case ERROR_INVALID_NAME:
+        return L"името на файла не е допустимо";
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return L"дискът е пълен";
@@ -139,8 +139,6 @@ std::wstring SystemReason(unsigned long error)
         return L"системна грешка " + std::to_wstring(error);
     }
 }
-
-}  // namespace
 
 std::wstring JournalRefused(std::wstring_view path, unsigned long systemError)
 {

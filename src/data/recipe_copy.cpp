@@ -116,12 +116,7 @@ std::size_t BackUp(Connection& source, const std::wstring& target, std::wstring_
 
 std::vector<StoredRecipe> ReadRecipeFile(const std::wstring& path, std::wstring_view table)
 {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw Error(messages::FileNotFound(path));
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
-        throw Error(messages::EmptyDatabase(path));
+    RequireDatabaseFile(path);
     DatabaseHandle db = OpenDatabase(path, SQLITE_OPEN_READONLY);
     if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
         const int code = sqlite3_extended_errcode(db.get());

@@ -47,6 +47,18 @@ std::wstring NumberText(double value)
 
 }  // namespace
 
+unsigned long RequireDatabaseFile(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw Error(messages::FileNotFound(path));
+    // To this program an empty file is a damaged database, not a new one.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
+        throw Error(messages::EmptyDatabase(path));
+    return attributes;
+}
+
 DatabaseHandle OpenDatabase(const std::wstring& path, int flags)
 {
     sqlite3* raw = nullptr;

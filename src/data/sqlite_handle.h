@@ -25,6 +25,10 @@ using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 // file and SQLite's reason when it cannot.
 DatabaseHandle OpenDatabase(const std::wstring& path, int flags);
 
+// Refuses, naming the file, what SQLite would take for a new, empty database: a missing file, a
+// folder, an empty file. Returns the file's attributes.
+unsigned long RequireDatabaseFile(const std::wstring& path);
+
 // Table and column names go into SQL only this way; values only as bound parameters.
 std::string QuoteIdentifier(std::wstring_view name);
 

@@ -1,6 +1,7 @@
 // Saving and copying a recipe.
 #include "personal/recipe_save.h"
 
+#include "data/messages.h"
 #include "personal/output_texts.h"
 #include "ui/error.h"
 
@@ -16,32 +17,9 @@ struct HandleCloser {
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
-std::wstring SystemReason(DWORD error)
-{
-    switch (error) {
-    case ERROR_ACCESS_DENIED:
-        return L"достъпът е отказан";
-    case ERROR_WRITE_PROTECT:
-        return L"носителят е защитен срещу запис";
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return L"файлът се използва от друга програма";
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_FILE_NOT_FOUND:
-        return L"папката не съществува";
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return L"дискът е пълен";
-    case ERROR_INVALID_NAME:
-        return L"името на файла не е допустимо";
-    default:
-        return L"системна грешка " + std::to_wstring(error);
-    }
-}
-
 [[noreturn]] void Fail(const std::wstring& path, DWORD error)
 {
-    throw ui::Error(std::wstring(kSaveFailed) + path + L"“: " + SystemReason(error) + L".");
+    throw ui::Error(std::wstring(kSaveFailed) + path + L"“: " + data::messages::SystemReason(error) + L".");
 }
 
 std::wstring Lowered(std::wstring text)
