@@ -13,7 +13,6 @@
 #include "catalogue/searchall.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
-#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "reference/about.h"

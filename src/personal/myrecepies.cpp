@@ -5,7 +5,6 @@
 #include "catalogue/search_places.h"
 #include "personal/addrecepies.h"
 #include "personal/boxes.h"
-#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/removal.h"
 #include "personal/texts.h"

@@ -4,7 +4,6 @@
 #include "data/connection.h"
 #include "data/durability.h"
 #include "personal/boxes.h"
-#include "personal/output_texts.h"
 #include "personal/recipe_copies.h"
 #include "personal/recipe_print.h"
 #include "personal/recipe_save.h"

@@ -5,7 +5,6 @@
 #include "data/recipe_copy.h"
 #include "data/recipe_rows.h"
 #include "data/transaction.h"
-#include "personal/output_texts.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "ui/error.h"

@@ -1,7 +1,7 @@
 // The forms a recipe takes outside the program.
 #include "personal/recipe_document.h"
 
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "base/text.h"
 
 #include <windows.h>

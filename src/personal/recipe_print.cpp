@@ -1,7 +1,7 @@
 // The printed recipe.
 #include "personal/recipe_print.h"
 
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 
 namespace personal {
 

@@ -2,7 +2,7 @@
 #include "personal/recipe_save.h"
 
 #include "data/messages.h"
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "ui/error.h"
 
 #include <algorithm>

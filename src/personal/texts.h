@@ -1,4 +1,4 @@
-// Texts and names of the own-recipe windows, kept together.
+// Texts and names of the own recipes, their windows and their commands, kept together.
 #pragma once
 #include <string_view>
 
@@ -71,5 +71,84 @@ inline constexpr int kMaletCursor = 16;
 inline constexpr wchar_t kMaletResource[] = L"MALET";
 inline constexpr int kPenCursor = 18;
 inline constexpr wchar_t kPenResource[] = L"PEN";
+
+// The commands that take a recipe out of the program (print, save, copy) and the backup and
+// restore of the own recipes.
+// Captions of the commands, after the windows' own items.
+inline constexpr std::wstring_view kRecipeMenu = L"Рецепта";
+inline constexpr std::wstring_view kPrintCaption = L"Печат…";
+inline constexpr std::wstring_view kPrintHint = L"Отпечатай рецептата на екрана";
+inline constexpr std::wstring_view kSaveCaption = L"Запиши рецептата…";
+inline constexpr std::wstring_view kSaveHint = L"Запиши рецептата като текст или като страница за браузър";
+// The copy command's name, and its caption in the context menus, which show its key.
+inline constexpr std::wstring_view kCopyName = L"Копирай рецептата";
+inline constexpr std::wstring_view kCopyCaption = L"Копирай рецептата\tCtrl+Shift+C";
+inline constexpr std::wstring_view kCopyHint = L"Копирай цялата рецепта като текст";
+inline constexpr std::wstring_view kBackUpCaption = L"Запази копие на Моите Рецепти…";
+inline constexpr std::wstring_view kBackUpHint = L"Запиши пълно копие на собствените рецепти";
+inline constexpr std::wstring_view kRestoreCaption = L"Възстанови от копие…";
+inline constexpr std::wstring_view kRestoreHint = L"Добави рецептите от копие на Моите Рецепти";
+
+// The parts of a recipe taken out of the program.
+inline constexpr std::wstring_view kOwnPlace = L"Моите Рецепти";
+inline constexpr std::wstring_view kProductsHeading = L"Продукти";
+inline constexpr std::wstring_view kMethodHeading = L"Начин на приготвяне";
+inline constexpr std::wstring_view kPageWord = L"Страница";
+inline constexpr std::wstring_view kPageOf = L" от ";
+
+inline constexpr std::wstring_view kNoRecipeShown = L"Изберете рецепта от списъка.";
+
+// Saving.
+inline constexpr std::wstring_view kSaveTitle = L"Запиши рецептата";
+inline constexpr std::wstring_view kTextFilter = L"Текст (UTF-8)";
+inline constexpr std::wstring_view kHtmlFilter = L"Уеб страница";
+inline constexpr std::wstring_view kSaveFailed = L"Рецептата не е записана в „";
+inline constexpr std::wstring_view kSavedAs = L"Рецептата е записана в „";
+// What a name that cannot be a file name becomes.
+inline constexpr std::wstring_view kUnnamedFile = L"Рецепта";
+
+// Backup and restore.
+inline constexpr std::wstring_view kBackUpTitle = L"Запази копие на Моите Рецепти";
+inline constexpr std::wstring_view kRestoreTitle = L"Възстанови от копие";
+inline constexpr std::wstring_view kCopyFilter = L"Копие на Моите Рецепти";
+inline constexpr std::wstring_view kAllFilesFilter = L"Всички файлове";
+inline constexpr std::wstring_view kCopyExtension = L"rec";
+inline constexpr std::wstring_view kCopyFileName = L"Моите Рецепти - копие.rec";
+inline constexpr std::wstring_view kBackUpIntoItself =
+    L"Копието не може да се запише върху самия файл на Моите Рецепти. Изберете друго място или име.";
+inline constexpr std::wstring_view kBackUpFailed = L"Копието не е записано: ";
+inline constexpr std::wstring_view kNothingChanged = L" Моите Рецепти не са променени.";
+inline constexpr std::wstring_view kCopyRefused = L"Файлът не може да бъде възстановен, защото не е здраво копие на Моите Рецепти: ";
+inline constexpr std::wstring_view kCopyBadName = L"Файлът не може да бъде възстановен: в него има рецепта с празно име, "
+                                                  L"с име по-дълго от 50 знака или с повреден знак в името.";
+inline constexpr std::wstring_view kSuffixWord = L"копие";
+// The restore's question about recipes whose name the file already has with other texts.
+inline constexpr std::wstring_view kKeepBothButton = L"&Двете";
+inline constexpr std::wstring_view kTakeCopyButton = L"&От копието";
+inline constexpr std::wstring_view kKeepCurrentButton = L"&Сегашната";
+inline constexpr std::wstring_view kCancelButton = L"Отказ";
+inline constexpr std::wstring_view kDifferingQuestion =
+    L"Какво да стане с рецептите с еднакво име и различен текст?\n\n"
+    L"„Двете“: рецептата от копието се добавя с допълнение към името ѝ.\n"
+    L"„От копието“: продуктите и начинът на приготвяне на сегашната рецепта се заменят с тези от копието.\n"
+    L"„Сегашната“: сегашната рецепта остава, рецептата от копието не се добавя.";
+inline constexpr std::wstring_view kRestoreQuestion = L"Да бъдат ли добавени новите рецепти?";
+inline constexpr std::wstring_view kNothingToRestore = L"Копието не съдържа нищо, което да липсва в Моите Рецепти.";
+
+// The counts of a copy, shown before anything is restored.
+inline constexpr std::wstring_view kCopyHolds = L"Копието съдържа ";
+inline constexpr std::wstring_view kCopyRecipes = L" рецепти:\n";
+inline constexpr std::wstring_view kCountNew = L"нови: ";
+inline constexpr std::wstring_view kCountUnchanged = L"\nвече ги има без промяна: ";
+inline constexpr std::wstring_view kCountDiffering = L"\nсъс същото име, но с различен текст: ";
+inline constexpr std::wstring_view kRestored = L"Възстановяването завърши. Добавени нови рецепти: ";
+inline constexpr std::wstring_view kRestoredBoth = L"\nДобавени с допълнено име: ";
+inline constexpr std::wstring_view kRestoredTaken = L"\nРецепти с текст от копието: ";
+inline constexpr std::wstring_view kKeptBefore = L"\nПредишните им текстове са запазени в копие на файла отпреди възстановяването: „";
+inline constexpr std::wstring_view kKeptBeforeEnd = L"“.";
+inline constexpr std::wstring_view kBeforeRestoreSuffix = L" - преди възстановяване";
+inline constexpr std::wstring_view kBackedUp = L"Копието е записано в „";
+inline constexpr std::wstring_view kBackedUpHolds = L"“ и съдържа ";
+inline constexpr std::wstring_view kBackedUpRecipes = L" рецепти.";
 
 }

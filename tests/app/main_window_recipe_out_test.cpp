@@ -1,7 +1,7 @@
 // The recipe commands of the main window: the recipe on screen with the category it is listed in,
 // copied with the command, the views' menus and Ctrl+Shift+C, and printed with the command.
 #include "app/pelnor.h"
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "personal/recipe_document.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"

@@ -2,7 +2,7 @@
 // copy and print the recipe on screen, back up the file, restore a copy into both windows' lists.
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "personal/recipe_commands.h"
 #include "personal/recipe_document.h"
 #include "support/app_fixture.h"

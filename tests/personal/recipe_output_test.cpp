@@ -1,7 +1,7 @@
 // A recipe leaving the program as a text file, a web page or clipboard text: every part of it
 // there once, the file types chosen as the user chose, names made valid file names, and a file
 // that cannot be written leaving what was there.
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "personal/recipe_document.h"
 #include "personal/recipe_save.h"
 #include "support/app_fixture.h"

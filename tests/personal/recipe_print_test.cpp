@@ -1,7 +1,7 @@
 // The printed recipe, drawn through the code that prints into a metafile and read back: every
 // line once and in its place, parts in order, pages numbered, nothing outside the margins, on A4
 // and on Letter.
-#include "personal/output_texts.h"
+#include "personal/texts.h"
 #include "personal/recipe_print.h"
 #include "support/metafile_surface.h"
 #include "ui/printing.h"
