@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Makes the program icon in the sizes scaled screens ask for, from the one drawn icon.
+"""Makes an icon or a cursor in the sizes scaled screens ask for, from the one drawn at 32x32.
 
     python3 tools/make_icon_sizes.py res/velmora.ico OUT.ico
+    python3 tools/make_icon_sizes.py res/malet.cur OUT.cur
 
-The drawn icon is 32x32 in 16 colours with an AND mask. OUT.ico holds it at 16, 20, 24, 32 and 48
-pixels as 32-bit images with alpha (and an AND mask for older readers): 32 is the drawing itself,
-the others are resampled with a smoothing filter (an area average going down, bilinear going up)
+The drawn picture is 32x32: the icon in 16 colours, a cursor in 32 bits, each with an AND mask. An
+icon comes out at 16, 20, 24, 32 and 48 pixels (the small and large icons of 96, 120, 144 and 192
+dpi), a cursor at 32, 40, 48 and 64 with its hot spot scaled along, all as 32-bit images with alpha
+(and an AND mask for older readers): 32 is the drawing itself, the others are resampled with a smoothing filter (an area average going down, bilinear going up)
 on premultiplied alpha, so that edges blend instead of turning into steps. Run by the build.
 Only the Python standard library is needed.
 """
@@ -13,16 +15,20 @@ Only the Python standard library is needed.
 import struct
 import sys
 
-SIZES = (16, 20, 24, 32, 48)
+ICON, CURSOR = 1, 2
+SIZES = {ICON: (16, 20, 24, 32, 48), CURSOR: (32, 40, 48, 64)}
 
 
 def read_ico(path):
-    """The first image of an icon file as rows of (r, g, b, a), top row first."""
+    """The kind of file, the hot spot (a cursor's; 0, 0 for an icon) and its first image as rows of
+    (r, g, b, a), top row first."""
     data = open(path, "rb").read()
     _, kind, count = struct.unpack_from("<HHH", data, 0)
-    if kind != 1 or count < 1:
-        raise SystemExit(f"{path}: not an icon file")
-    _, _, _, _, _, _, _, offset = struct.unpack_from("<BBBBHHII", data, 6)
+    if kind not in SIZES or count < 1:
+        raise SystemExit(f"{path}: not an icon or cursor file")
+    _, _, _, _, hot_x, hot_y, _, offset = struct.unpack_from("<BBBBHHII", data, 6)
+    if kind == ICON:
+        hot_x = hot_y = 0
     header_size, width, double_height, _, bits, compression, _, _, _, used, _ = struct.unpack_from(
         "<IiiHHIIiiII", data, offset)
     height = double_height // 2
@@ -50,7 +56,7 @@ def read_ico(path):
                 a = 255
             row.append((r, g, b, 0 if transparent else a))
         rows.append(row)
-    return rows
+    return kind, (hot_x, hot_y), rows
 
 
 def premultiplied(rows):
@@ -135,22 +141,26 @@ def icon_image(rows):
     return header + bytes(pixels) + bytes(mask)
 
 
-def write_ico(path, images):
-    directory = struct.pack("<HHH", 0, 1, len(images))
+def write_ico(path, kind, images):
+    """An icon file's entries give planes and bits; a cursor file's give the hot spot there."""
+    directory = struct.pack("<HHH", 0, kind, len(images))
     offset = 6 + 16 * len(images)
     entries = b""
-    for size, image in images:
-        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+    for size, (hot_x, hot_y), image in images:
+        fields = (1, 32) if kind == ICON else (hot_x, hot_y)
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, *fields, len(image), offset)
         offset += len(image)
     with open(path, "wb") as out:
-        out.write(directory + entries + b"".join(image for _, image in images))
+        out.write(directory + entries + b"".join(image for _, _, image in images))
 
 
 def main():
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
-    drawn = read_ico(sys.argv[1])
-    write_ico(sys.argv[2], [(size, icon_image(resized(drawn, size))) for size in SIZES])
+    kind, (hot_x, hot_y), drawn = read_ico(sys.argv[1])
+    n = len(drawn)
+    write_ico(sys.argv[2], kind, [(size, (hot_x * size // n, hot_y * size // n), icon_image(resized(drawn, size)))
+                                  for size in SIZES[kind]])
 
 
 if __name__ == "__main__":

@@ -28,6 +28,8 @@ UINT TaskbarCreatedMessage()
 TSxTrayIcon::TSxTrayIcon(TrayShell& shell)
     : shell_(shell), window_([this](UINT message, WPARAM wParam, LPARAM lParam) { return WndProc(message, wParam, lParam); })
 {
+    // The notification area shows small icons: the picture of that size stays sharp on a scaled screen.
+    icon_.SetSize(GetSystemMetrics(SM_CXSMICON));
     icon_.onChange = [this] { IconChanged(); };
 }
 

@@ -1,4 +1,6 @@
 // Custom cursors registered by number. Resource cursors are shared by the system and never destroyed.
+// A cursor resource holds the cursor in the sizes of scaled screens: the system takes the one of the
+// screen's cursor size.
 #include "ui/cursors.h"
 
 #include "ui/error.h"

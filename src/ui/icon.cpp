@@ -21,26 +21,42 @@ std::uint32_t Read32(std::span<const std::uint8_t> data, size_t at)
     return Read16(data, at) | (Read16(data, at + 2) << 16);
 }
 
-// The first picture's bytes in an .ico file; empty when the file is not one or is cut short.
-std::span<const std::uint8_t> FirstPicture(std::span<const std::uint8_t> data)
+// The bytes of the picture to draw at `size` pixels in an .ico file: the one of that size, else the
+// smallest larger one, else the largest; for `size` 0 the first. Empty when the file is not an icon
+// file or a picture is cut short.
+std::span<const std::uint8_t> PictureFor(std::span<const std::uint8_t> data, int size)
 {
-    if (data.size() < kDirectorySize + kEntrySize || Read16(data, 0) != 0 || Read16(data, 2) != 1 || Read16(data, 4) == 0)
+    if (data.size() < kDirectorySize || Read16(data, 0) != 0 || Read16(data, 2) != 1)
         return {};
-    const std::uint32_t size = Read32(data, kDirectorySize + 8);
-    const std::uint32_t offset = Read32(data, kDirectorySize + 12);
-    if (offset > data.size() || size > data.size() - offset || size == 0)
+    const std::uint32_t count = Read16(data, 4);
+    if (count == 0 || data.size() < kDirectorySize + count * kEntrySize)
         return {};
-    return data.subspan(offset, size);
+    std::span<const std::uint8_t> chosen;
+    int chosenWidth = 0;
+    for (std::uint32_t entry = 0; entry < count; ++entry) {
+        const size_t at = kDirectorySize + entry * kEntrySize;
+        const std::uint32_t picture = Read32(data, at + 8);
+        const std::uint32_t offset = Read32(data, at + 12);
+        if (offset > data.size() || picture > data.size() - offset || picture == 0)
+            return {};
+        const int width = data[at] == 0 ? 256 : data[at];
+        const bool better = chosen.empty() || (chosenWidth < size ? width > chosenWidth : width >= size && width < chosenWidth);
+        if (size > 0 ? better : entry == 0) {
+            chosen = data.subspan(offset, picture);
+            chosenWidth = width;
+        }
+    }
+    return chosen;
 }
 
-HICON CreateFromData(std::span<const std::uint8_t> data)
+HICON CreateFromData(std::span<const std::uint8_t> data, int size)
 {
-    const auto picture = FirstPicture(data);
+    const auto picture = PictureFor(data, size);
     if (picture.empty())
         return nullptr;
     // The system reads the picture in place and does not keep it; it wants a writable pointer.
     std::vector<std::uint8_t> copy(picture.begin(), picture.end());
-    return CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+    return CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
 }
 
 }
@@ -62,7 +78,7 @@ void Icon::Assign(const Icon& other)
 
 void Icon::LoadFromData(std::span<const std::uint8_t> data)
 {
-    IconHandle made(CreateFromData(data));
+    IconHandle made(CreateFromData(data, size_));
     if (!made)
         throw Error(L"Иконата не може да бъде прочетена: данните не са във формат .ico");
     data_.assign(data.begin(), data.end());
@@ -73,7 +89,7 @@ void Icon::LoadFromData(std::span<const std::uint8_t> data)
 HICON Icon::Handle()
 {
     if (!handle_ && !data_.empty())
-        handle_.reset(CreateFromData(data_));
+        handle_.reset(CreateFromData(data_, size_));
     return handle_.get();
 }
 
@@ -82,6 +98,13 @@ void Icon::SetHandle(HICON icon)
     data_.clear();
     handle_.reset(icon);
     Changed();
+}
+
+void Icon::SetSize(int pixels)
+{
+    size_ = pixels;
+    if (!data_.empty())
+        handle_.reset();
 }
 
 HICON Icon::ReleaseHandle()

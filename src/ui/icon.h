@@ -25,6 +25,9 @@ public:
     void LoadFromData(std::span<const std::uint8_t> data);
     // The picture's handle, made from the data on demand; nullptr when the icon is empty.
     HICON Handle();
+    // The handle is made at `pixels` square from the picture of the data nearest that size (the
+    // smallest of at least that size); 0, the default, makes it from the first picture at its own size.
+    void SetSize(int pixels);
     // The icon owns the handle from now on.
     void SetHandle(HICON icon);
     // Hands the handle back without destroying it; the icon is empty afterwards.
@@ -37,6 +40,7 @@ private:
 
     std::vector<std::uint8_t> data_;
     IconHandle handle_;
+    int size_ = 0;
 };
 
 }

@@ -3,15 +3,18 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "components/recording_tray_shell.h"
+#include "resource_ids.h"
 #include "support/app_fixture.h"
 #include "support/advice_files.h"
 #include "support/catalogue_db.h"
 #include "support/my_recipes_db.h"
 #include "support/scripted_menus.h"
 #include "base/text.h"
+#include "ui/image.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -86,7 +89,15 @@ TEST_F(TrayTest, TheIconIsAddedWithItsPictureThenGetsTheTip)
     EXPECT_EQ(shell.calls[2].tip, L"");
     EXPECT_EQ(shell.calls[3].tip, L"Велмора XP");
     EXPECT_EQ(shell.calls[3].icon, shell.calls[2].icon);
-    EXPECT_EQ(form->SxTrayIcon1.Icon().Data().size(), 766u);
+    const auto data = ui::ResourceData(IDR_TRAY_ICON, MAKEINTRESOURCEW(10));
+    EXPECT_TRUE(std::ranges::equal(form->SxTrayIcon1.Icon().Data(), data));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(shell.calls[2].icon, &info));
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON)) << "the tray's picture is a small icon";
     EXPECT_EQ(form->SxTrayIcon1.InfoFlags(), components::niifInfo);
     EXPECT_EQ(form->SxTrayIcon1.PopupMenu(), &form->PopupMenu1);
 }

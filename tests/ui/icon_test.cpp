@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,21 +26,107 @@ protected:
     int changes = 0;
 };
 
-TEST_F(IconTest, IcoDataGivesAHandleOfItsPicture)
+// An .ico file whose pictures are squares of one colour each, in the order given.
+std::vector<std::uint8_t> SolidIcons(const std::vector<std::pair<int, COLORREF>>& pictures)
 {
-    EXPECT_EQ(picture.Handle(), nullptr);
-    const auto data = ProgramIconData();
-    ASSERT_EQ(data.size(), 766u);
+    const auto put16 = [](std::vector<std::uint8_t>& to, unsigned value) {
+        to.push_back(static_cast<std::uint8_t>(value));
+        to.push_back(static_cast<std::uint8_t>(value >> 8));
+    };
+    const auto put32 = [&](std::vector<std::uint8_t>& to, unsigned value) {
+        put16(to, value & 0xFFFF);
+        put16(to, value >> 16);
+    };
+    std::vector<std::uint8_t> file, images;
+    put16(file, 0);
+    put16(file, 1);
+    put16(file, static_cast<unsigned>(pictures.size()));
+    for (const auto& [size, colour] : pictures) {
+        std::vector<std::uint8_t> image;
+        for (unsigned field : {40u, static_cast<unsigned>(size), static_cast<unsigned>(2 * size)})
+            put32(image, field);
+        put16(image, 1);
+        put16(image, 32);
+        for (int field = 0; field < 6; ++field)
+            put32(image, 0);
+        for (int pixel = 0; pixel < size * size; ++pixel)
+            image.insert(image.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour), 255});
+        image.resize(image.size() + static_cast<size_t>((size + 31) / 32 * 4 * size), 0);  // AND mask: all shown
+        file.insert(file.end(), {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size), 0, 0});
+        put16(file, 1);
+        put16(file, 32);
+        put32(file, static_cast<unsigned>(image.size()));
+        put32(file, static_cast<unsigned>(6 + 16 * pictures.size() + images.size()));
+        images.insert(images.end(), image.begin(), image.end());
+    }
+    file.insert(file.end(), images.begin(), images.end());
+    return file;
+}
 
-    picture.LoadFromData(data);
-
+// The handle's width and the colour of its middle pixel.
+std::pair<int, COLORREF> Drawn(HICON icon)
+{
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(picture.Handle(), &info));
+    if (!GetIconInfo(icon, &info))
+        return {0, CLR_INVALID};
     BITMAP mask{};
     GetObjectW(info.hbmMask, sizeof mask, &mask);
-    EXPECT_EQ(mask.bmWidth, 32);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, info.hbmColor);
+    const COLORREF middle = GetPixel(dc, mask.bmWidth / 2, mask.bmWidth / 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
     DeleteObject(info.hbmMask);
     DeleteObject(info.hbmColor);
+    return {mask.bmWidth, middle};
+}
+
+TEST_F(IconTest, TheHandleIsMadeFromThePictureNearestItsSize)
+{
+    constexpr COLORREF red = RGB(200, 0, 0), green = RGB(0, 200, 0), blue = RGB(0, 0, 200);
+    // Out of order on purpose: the choice goes by size, not by place in the file.
+    const auto data = SolidIcons({{24, green}, {16, red}, {48, blue}});
+    const struct {
+        int size;
+        int width;
+        COLORREF from;
+    } cases[] = {
+        {0, 24, green},   // no size asked: the first picture as drawn
+        {16, 16, red},    // a picture of that size
+        {20, 20, green},  // none: the smallest larger one, made smaller
+        {24, 24, green},
+        {32, 32, blue},
+        {48, 48, blue},
+        {64, 64, blue},   // none large enough: the largest
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        ui::Icon icon;
+        icon.SetSize(c.size);
+        icon.LoadFromData(data);
+        EXPECT_EQ(Drawn(icon.Handle()), std::make_pair(c.width, c.from));
+    }
+
+    // A new size remakes the handle from the data.
+    picture.LoadFromData(data);
+    picture.SetSize(16);
+    EXPECT_EQ(Drawn(picture.Handle()), std::make_pair(16, red));
+}
+
+TEST_F(IconTest, TheProgramsIconHasThePicturesOfEveryScreenScale)
+{
+    EXPECT_EQ(picture.Handle(), nullptr);
+    picture.LoadFromData(ProgramIconData());
+    for (int size : {16, 20, 24, 32, 48}) {
+        SCOPED_TRACE(size);
+        picture.SetSize(size);
+        EXPECT_EQ(Drawn(picture.Handle()).first, size);
+    }
+    const auto data = ProgramIconData();
+    for (std::size_t entry = 0; entry < 5; ++entry)
+        EXPECT_EQ(data[6 + 16 * entry], (std::vector<int>{16, 20, 24, 32, 48}[entry])) << "the file's pictures";
     EXPECT_EQ(changes, 1);
 }
 
@@ -49,11 +136,13 @@ TEST_F(IconTest, DataThatIsNotAWholeIcoFileIsRefusedAndThePictureStays)
     const HICON before = picture.Handle();
     auto cutInImage = ProgramIconData();
     cutInImage.resize(400);
+    auto secondCut = SolidIcons({{16, 0}, {24, 0}});  // the first picture whole, the second cut short
+    secondCut.resize(secondCut.size() - 100);
     auto badOffset = ProgramIconData();
     badOffset[18] = 0xFF;  // the first picture's offset points past the end
     badOffset[19] = 0xFF;
     const std::vector<std::vector<std::uint8_t>> bad = {
-        {}, {0, 0, 1, 0}, cutInImage, badOffset, std::vector<std::uint8_t>(766, 0x41),
+        {}, {0, 0, 1, 0}, cutInImage, badOffset, std::vector<std::uint8_t>(766, 0x41), secondCut,
     };
     for (const auto& data : bad) {
         EXPECT_THROW(picture.LoadFromData(data), ui::Error);
