@@ -182,7 +182,7 @@ void TForm1::BuildMenuBar()
     using ui::MenuItem;
     const auto item = [this](const wchar_t* name) { return MenuItem::Of(ActionManager1.Get(name)); };
     constexpr int kSubmenuPicture = 10;
-    SetMenuBar(ui::BuildMenuBar(
+    SetMenuBar(
         {
             MenuItem::Submenu(std::wstring(app::kMenuMain), 13,
                               {
@@ -223,7 +223,7 @@ void TForm1::BuildMenuBar()
                               {item(L"Pechat"), item(L"Zapishi"), item(L"Kopirai"), MenuItem::Separator(), item(L"Kopie"),
                                item(L"Vazstanovi")}),
         },
-        ImageList1));
+        ImageList1);
 }
 
 void TForm1::BuildPopupMenu1()

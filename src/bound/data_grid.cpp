@@ -78,6 +78,14 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
     SetWindowSubclass(Handle(), &DataGrid::ListProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
+void DataGrid::OnDpiChanged(int fromDpi, int toDpi)
+{
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        columns_[column].width = MulDiv(columns_[column].width, toDpi, fromDpi);
+        Send(LVM_SETCOLUMNWIDTH, column, columns_[column].width);
+    }
+}
+
 DataGrid::~DataGrid()
 {
     RemoveWindowSubclass(Handle(), &DataGrid::ListProcedure, kSubclassId);

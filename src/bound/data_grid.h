@@ -48,6 +48,7 @@ public:
 
     LRESULT OnNotify(NMHDR* header) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    void OnDpiChanged(int fromDpi, int toDpi) override;
 
 private:
     static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);

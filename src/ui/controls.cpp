@@ -273,6 +273,17 @@ StatusBar::StatusBar(const Args& args)
         SetPanelText(static_cast<int>(panel), L"");
 }
 
+void StatusBar::OnDpiChanged(int fromDpi, int toDpi)
+{
+    std::vector<int> edges(static_cast<size_t>(Send(SB_GETPARTS, 0, 0)));
+    Send(SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (int& edge : edges) {
+        if (edge >= 0)  // -1: the last panel reaches the right edge
+            edge = MulDiv(edge, toDpi, fromDpi);
+    }
+    Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
 void StatusBar::SetPanelText(int panel, const std::wstring& text)
 {
     Send(SB_SETTEXTW, panel | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));

@@ -116,6 +116,8 @@ public:
     explicit StatusBar(const Args& args);
     void SetPanelText(int panel, const std::wstring& text);
     std::wstring PanelText(int panel) const;
+
+    void OnDpiChanged(int fromDpi, int toDpi) override;
 };
 
 }

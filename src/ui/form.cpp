@@ -73,8 +73,11 @@ Form::~Form()
     Application::Current().RemoveForm(*this);
 }
 
-void Form::SetMenuBar(MenuHandle menu)
+void Form::SetMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures)
 {
+    MenuHandle menu = BuildMenuBar(items, pictures);
+    menuPictures_ = &pictures;
+    ShowMenuPictures(menu.get(), pictures, dpi_);
     SetMenu(Handle(), menu.release());
     // A menu bar may wrap onto more lines than AdjustWindowRect assumes: measure the real client area.
     RECT window;
@@ -330,6 +333,12 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
         }
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
     }
+    for (HWND child : children) {
+        if (Control* control = Control::FromHandle(child))
+            control->OnDpiChanged(from, dpi);
+    }
+    if (menuPictures_)
+        ShowMenuPictures(MenuBar(), *menuPictures_, dpi);
     font_ = std::move(newFont);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

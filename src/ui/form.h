@@ -6,6 +6,7 @@
 #pragma once
 #include "ui/color.h"
 #include "ui/font.h"
+#include "ui/menu.h"
 #include "ui/window.h"
 
 #include <functional>
@@ -55,8 +56,10 @@ public:
 
     HFONT Font() const { return font_.get(); }
     HMENU MenuBar() const { return GetMenu(Handle()); }
-    // The window takes the menu; the client area keeps its size and the window stays centred.
-    void SetMenuBar(MenuHandle menu);
+    // The window takes a menu bar of these items; the client area keeps its size and the window
+    // stays centred. The pictures are not owned and must outlive the form: on a screen of another
+    // scale the menu shows them at its size.
+    void SetMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures);
 
 protected:
     // The close handler; an error it raises keeps the window open.
@@ -87,6 +90,7 @@ private:
     FontHandle font_;
     // The dpi the controls were last laid out at.
     int dpi_ = SystemDpi();
+    const MenuPictures* menuPictures_ = nullptr;
     // Controls' own fonts, scaled when the form moved to a screen of another scale.
     std::vector<FontHandle> ownFonts_;
     int clientWidth_;

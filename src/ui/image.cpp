@@ -158,22 +158,20 @@ MenuPictures::MenuPictures(int bitmapResource)
                 to[3] = 255;
             }
         }
-        pictures_.push_back(ForScreen(dib.bitmap));
+        drawn_.emplace_back(dib.bitmap);
     }
 }
 
-Bitmap MenuPictures::ForScreen(HBITMAP picture)
+namespace {
+
+// A 16 x 16 picture at `size` x `size`, smoothed.
+Bitmap Enlarged(HBITMAP picture, int size)
 {
-    // Menus on a scaled screen are taller: the 16 x 16 picture grows with them, smoothed.
-    const int size = Scaled(16, SystemDpi());
-    if (size == 16)
-        return Bitmap(picture);
-    const Bitmap drawn(picture);
     const DibSection scaled = CreateDib(size, size, 32);
     HDC screen = GetDC(nullptr);
     HDC from = CreateCompatibleDC(screen);
     HDC to = CreateCompatibleDC(screen);
-    const HGDIOBJ oldFrom = SelectObject(from, drawn.get());
+    const HGDIOBJ oldFrom = SelectObject(from, picture);
     const HGDIOBJ oldTo = SelectObject(to, scaled.bitmap);
     SetStretchBltMode(to, HALFTONE);
     SetBrushOrgEx(to, 0, 0, nullptr);
@@ -186,9 +184,21 @@ Bitmap MenuPictures::ForScreen(HBITMAP picture)
     return Bitmap(scaled.bitmap);
 }
 
-HBITMAP MenuPictures::MenuBitmap(int index) const
+}
+
+HBITMAP MenuPictures::MenuBitmap(int index, int dpi) const
 {
-    return index >= 0 && index < Count() ? pictures_[index].get() : nullptr;
+    if (index < 0 || index >= Count())
+        return nullptr;
+    const int size = Scaled(16, dpi);
+    if (size == 16)
+        return drawn_[index].get();
+    auto& pictures = scaled_[size];
+    if (pictures.empty()) {
+        for (const auto& picture : drawn_)
+            pictures.push_back(Enlarged(picture.get(), size));
+    }
+    return pictures[index].get();
 }
 
 }

@@ -41,6 +41,13 @@ void ListView::SetRows(std::vector<std::vector<std::wstring>> rows)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void ListView::OnDpiChanged(int fromDpi, int toDpi)
+{
+    const auto count = SendMessageW(reinterpret_cast<HWND>(Send(LVM_GETHEADER)), HDM_GETITEMCOUNT, 0, 0);
+    for (WPARAM column = 0; column < static_cast<WPARAM>(count); ++column)
+        Send(LVM_SETCOLUMNWIDTH, column, MulDiv(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column)), toDpi, fromDpi));
+}
+
 const std::wstring& ListView::Cell(int row, int column) const
 {
     return rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));

@@ -40,6 +40,7 @@ public:
     std::function<void(int)> onActivate;
 
     LRESULT OnNotify(NMHDR* header) override;
+    void OnDpiChanged(int fromDpi, int toDpi) override;
 
 private:
     std::vector<std::vector<std::wstring>> rows_;

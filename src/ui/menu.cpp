@@ -20,10 +20,12 @@ void Append(HMENU menu, const MenuItem& item, const MenuPictures* pictures, cons
     // The shortcut stands at the item's right edge, as menus show keys.
     if (item.command && !item.command->keyText.empty())
         caption += L"\t" + item.command->keyText;
-    info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP | MIIM_STATE;
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP | MIIM_STATE | MIIM_DATA;
     info.dwTypeData = caption.data();
     info.wID = idOf(item);
     info.hbmpItem = pictures ? pictures->MenuBitmap(item.imageIndex) : nullptr;
+    // The picture's index goes with the item, so that it can be shown again at another scale.
+    info.dwItemData = info.hbmpItem ? static_cast<ULONG_PTR>(item.imageIndex) + 1 : 0;
     info.fState = item.isDefault ? MFS_DEFAULT : 0;
     if (!item.items.empty()) {
         HMENU submenu = CreatePopupMenu();
@@ -44,6 +46,28 @@ MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const MenuPictu
     return handle;
 }
 
+}
+
+void ShowMenuPictures(HMENU menu, const MenuPictures& pictures, int dpi)
+{
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA | MIIM_BITMAP | MIIM_SUBMENU;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info))
+            continue;
+        if (info.dwItemData) {
+            const HBITMAP picture = pictures.MenuBitmap(static_cast<int>(info.dwItemData) - 1, dpi);
+            if (picture != info.hbmpItem) {
+                info.fMask = MIIM_BITMAP;
+                info.hbmpItem = picture;
+                SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+            }
+        }
+        if (info.hSubMenu)
+            ShowMenuPictures(info.hSubMenu, pictures, dpi);
+    }
 }
 
 MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures)

@@ -41,5 +41,8 @@ using MenuItemId = std::function<UINT(const MenuItem&)>;
 // Items carry their command's ID.
 MenuHandle BuildMenuBar(const std::vector<MenuItem>& items, const MenuPictures& pictures);
 MenuHandle BuildPopupMenu(const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf);
+// Gives every item of the menu and its submenus that shows a picture the picture's bitmap for a
+// `dpi` screen.
+void ShowMenuPictures(HMENU menu, const MenuPictures& pictures, int dpi);
 
 }

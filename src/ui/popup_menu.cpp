@@ -2,6 +2,7 @@
 #include "ui/popup_menu.h"
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 
 namespace ui {
 
@@ -15,7 +16,7 @@ UINT Win32MenuTracker::Track(HMENU menu, HWND owner, POINT at)
     return chosen;
 }
 
-PopupMenu::PopupMenu(Args args) : items_(std::move(args.items))
+PopupMenu::PopupMenu(Args args) : items_(std::move(args.items)), pictures_(args.pictures)
 {
     menu_ = BuildPopupMenu(items_, args.pictures, [this](const MenuItem& item) { return IdOf(item); });
 }
@@ -39,6 +40,9 @@ void PopupMenu::Run(const MenuItem& item)
 
 void PopupMenu::Popup(HWND owner, POINT at)
 {
+    // The menu opens on its owner's screen: the pictures at that screen's scale.
+    if (pictures_)
+        ShowMenuPictures(Handle(), *pictures_, DpiOf(owner));
     if (const UINT chosen = Application::Current().Menus().Track(Handle(), owner, at))
         Click(chosen);
 }

@@ -42,6 +42,7 @@ private:
     static void Run(const MenuItem& item);
 
     std::vector<MenuItem> items_;
+    const MenuPictures* pictures_ = nullptr;
     std::map<UINT, const MenuItem*> byId_;
     MenuHandle menu_;
 };

@@ -103,6 +103,9 @@ public:
     virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
     virtual HBRUSH OnControlColor(HDC dc);
     bool OnSetCursor();
+    // The control has moved to a screen of another scale, its place and font already scaled:
+    // it scales what it measures inside itself.
+    virtual void OnDpiChanged(int /*fromDpi*/, int /*toDpi*/) {}
     // `at` is the screen point of WM_CONTEXTMENU; -1 for the keyboard. False when there is no menu.
     bool OnContextMenu(LPARAM at);
 

@@ -199,6 +199,43 @@ TEST_F(DataGridTest, TabLeavesTheGridOnlyFromItsFirstAndLastCells)
     EXPECT_TRUE(wantsTab(true));
 }
 
+TEST_F(DataGridTest, OnAScreenOfAnotherScaleTheColumnsAndTheCellsDrawnInThemGrowAlike)
+{
+    Open({"'a', 1.5, 1"});
+    RECT window;
+    GetWindowRect(form.Handle(), &window);
+    RECT suggested{window.left, window.top, window.left + (window.right - window.left) * 3 / 2,
+                   window.top + (window.bottom - window.top) * 3 / 2};
+    SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    std::vector<int> widths;
+    for (int column = 0; column < 3; ++column)
+        widths.push_back(static_cast<int>(SendMessageW(grid->Handle(), LVM_GETCOLUMNWIDTH, column, 0)));
+    EXPECT_EQ(widths, (std::vector<int>{180, 120, 120}));
+
+    // The row drawn as the grid draws it: the line between two cells stands at the end of each
+    // column, where the titles end too, not where the columns ended on the first screen.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 440, 30);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTVIEW;
+    item.itemID = 0;
+    item.hwndItem = grid->Handle();
+    item.hDC = dc;
+    item.rcItem = {0, 0, 440, 30};
+    ASSERT_TRUE(grid->OnDrawItem(item));
+    const COLORREF line = GetPixel(dc, 179, 4);
+    EXPECT_EQ(line, GetPixel(dc, 299, 4));
+    EXPECT_EQ(line, GetPixel(dc, 419, 4));
+    EXPECT_NE(line, GetPixel(dc, 119, 4)) << "a line where the first column ended before";
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
 TEST_F(DataGridTest, AClickMakesTheCellCurrent)
 {
     Open({"'a', 1.5, 1", "'b', 2.5, 2", "'c', 3.5, 3"});
