@@ -6,9 +6,11 @@
 #include "app/pelnor.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "app/texts.h"
 #include "catalogue/searchall.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
+#include "personal/texts.h"
 #include "reference/about.h"
 #include "reference/popmenu.h"
 #include "reference/readme.h"
@@ -25,6 +27,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -220,6 +223,74 @@ TEST_F(WindowScaleTest, NoTwoControlsOverlapAndEachLiesInsideItsParent)
             }
         }
     }
+}
+
+// The width of an icon's or cursor's picture.
+int PictureWidth(HICON icon)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return 0;
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    return mask.bmWidth;
+}
+
+// The sizes a cursor resource of the program holds.
+std::vector<int> CursorSizes(const wchar_t* name)
+{
+    std::vector<int> sizes;
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(program, name, MAKEINTRESOURCEW(12));  // RT_GROUP_CURSOR
+    if (!found)
+        return sizes;
+    const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(program, found)));
+    for (WORD entry = 0; entry < directory[2]; ++entry)
+        sizes.push_back(directory[3 + 7 * entry]);  // 14-byte entries that begin with the width
+    return sizes;
+}
+
+void CollectMenuPictureWidths(HMENU menu, std::vector<int>& widths)
+{
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_BITMAP | MIIM_SUBMENU;
+        GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+        if (info.hbmpItem) {
+            BITMAP picture{};
+            GetObjectW(info.hbmpItem, sizeof picture, &picture);
+            widths.push_back(picture.bmWidth);
+        }
+        if (info.hSubMenu)
+            CollectMenuPictureWidths(info.hSubMenu, widths);
+    }
+}
+
+TEST_F(WindowScaleTest, PicturesComeAtTheSizesOfTheScreen)
+{
+    // The screen's sizes for icons and cursors grow with its scale.
+    const int smallIcon = GetSystemMetrics(SM_CXSMICON);
+    const int cursor = GetSystemMetrics(SM_CXCURSOR);
+    EXPECT_EQ(smallIcon, ui::Scaled(16, Dpi()));
+    EXPECT_EQ(PictureWidth(windows.form1->SxTrayIcon1.Icon().Handle()), smallIcon) << "the tray icon";
+    for (const wchar_t* name : {app::kMaletResource, personal::kPenResource}) {
+        SCOPED_TRACE(Narrow(name));
+        const auto sizes = CursorSizes(name);
+        EXPECT_NE(std::find(sizes.begin(), sizes.end(), cursor), sizes.end())
+            << "a picture drawn for the screen's cursor size " << cursor << ", not one stretched to it";
+        EXPECT_EQ(PictureWidth(LoadCursorW(GetModuleHandleW(nullptr), name)), cursor);
+    }
+    EXPECT_EQ(PictureWidth(app.ScreenCursors().Get(app::kMaletCursor)), cursor) << "the registered cursor";
+
+    std::vector<int> widths;
+    CollectMenuPictureWidths(windows.form1->MenuBar(), widths);
+    ASSERT_FALSE(widths.empty());
+    for (int width : widths)
+        EXPECT_EQ(width, ui::Scaled(16, Dpi())) << "a menu picture";
 }
 
 // 24-bit bottom-up bitmap file of what the screen shows in `r`.
