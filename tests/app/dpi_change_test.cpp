@@ -3,6 +3,7 @@
 // the columns of the search window's list.
 #include "app/pelnor.h"
 #include "support/main_window_fixture.h"
+#include "support/scripted_menus.h"
 
 #include "catalogue/searchall.h"
 
@@ -11,7 +12,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -49,30 +49,6 @@ protected:
         SendMessageW(bar, SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
         return edges;
     }
-
-    // Every item of the menu bar that shows a picture, with the picture's width and its place in the
-    // picture list at `dpi`, or -1 when it is none of the list's pictures at that dpi.
-    void CollectPictures(HMENU menu, int dpi, std::vector<std::pair<int, int>>& pictures)
-    {
-        for (int position = 0; position < GetMenuItemCount(menu); ++position) {
-            MENUITEMINFOW info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_BITMAP | MIIM_SUBMENU;
-            GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-            if (info.hbmpItem) {
-                BITMAP picture{};
-                GetObjectW(info.hbmpItem, sizeof picture, &picture);
-                int index = -1;
-                for (int i = 0; i < Form().ImageList1.Count(); ++i) {
-                    if (Form().ImageList1.MenuBitmap(i, dpi) == info.hbmpItem)
-                        index = i;
-                }
-                pictures.emplace_back(picture.bmWidth, index);
-            }
-            if (info.hSubMenu)
-                CollectPictures(info.hSubMenu, dpi, pictures);
-        }
-    }
 };
 
 TEST_F(DpiChangeTest, TheWindowTakesTheSuggestedPlaceAndScalesItsControlsAndFonts)
@@ -109,11 +85,12 @@ TEST_F(DpiChangeTest, TheWindowTakesTheSuggestedPlaceAndScalesItsControlsAndFont
 
 TEST_F(DpiChangeTest, StatusBarPanelsAndMenuPicturesFollowTheScale)
 {
+    using test_support::ScriptedMenus;
     const auto edges = PanelEdges();
     ASSERT_EQ(edges.size(), 3u);
-    std::vector<std::pair<int, int>> before;
-    CollectPictures(Form().MenuBar(), 96, before);
-    ASSERT_FALSE(before.empty());
+    const auto menu = ScriptedMenus::Describe(Form().MenuBar(), &Form().ImageList1, 96);
+    const auto widths = ScriptedMenus::PictureWidths(Form().MenuBar());
+    ASSERT_FALSE(widths.empty());
 
     MoveToScreenOf(Form().Handle(), 144);
 
@@ -121,20 +98,13 @@ TEST_F(DpiChangeTest, StatusBarPanelsAndMenuPicturesFollowTheScale)
     for (int edge : edges)
         scaledEdges.push_back(edge < 0 ? edge : MulDiv(edge, 144, 96));
     EXPECT_EQ(PanelEdges(), scaledEdges);
-    std::vector<std::pair<int, int>> after;
-    CollectPictures(Form().MenuBar(), 144, after);
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t item = 0; item < after.size(); ++item) {
-        SCOPED_TRACE(item);
-        EXPECT_EQ(after[item].first, 24) << "a picture at the menus' height on the new screen";
-        EXPECT_EQ(after[item].second, before[item].second) << "the same picture";
-    }
+    EXPECT_EQ(ScriptedMenus::Describe(Form().MenuBar(), &Form().ImageList1, 144), menu) << "the same pictures, at 144 dpi";
+    EXPECT_EQ(ScriptedMenus::PictureWidths(Form().MenuBar()), std::vector<int>(widths.size(), 24));
 
     MoveToScreenOf(Form().Handle(), 96);
     EXPECT_EQ(PanelEdges(), edges);
-    std::vector<std::pair<int, int>> back;
-    CollectPictures(Form().MenuBar(), 96, back);
-    EXPECT_EQ(back, before);
+    EXPECT_EQ(ScriptedMenus::Describe(Form().MenuBar(), &Form().ImageList1, 96), menu);
+    EXPECT_EQ(ScriptedMenus::PictureWidths(Form().MenuBar()), widths);
     EXPECT_TRUE(Errors().empty());
 }
 

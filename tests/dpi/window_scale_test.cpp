@@ -19,6 +19,7 @@
 #include "support/my_recipes_db.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_menus.h"
 #include "ui/dpi.h"
 #include "base/text.h"
 
@@ -253,23 +254,6 @@ std::vector<int> CursorSizes(const wchar_t* name)
     return sizes;
 }
 
-void CollectMenuPictureWidths(HMENU menu, std::vector<int>& widths)
-{
-    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_BITMAP | MIIM_SUBMENU;
-        GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-        if (info.hbmpItem) {
-            BITMAP picture{};
-            GetObjectW(info.hbmpItem, sizeof picture, &picture);
-            widths.push_back(picture.bmWidth);
-        }
-        if (info.hSubMenu)
-            CollectMenuPictureWidths(info.hSubMenu, widths);
-    }
-}
-
 TEST_F(WindowScaleTest, PicturesComeAtTheSizesOfTheScreen)
 {
     // The screen's sizes for icons and cursors grow with its scale.
@@ -286,11 +270,9 @@ TEST_F(WindowScaleTest, PicturesComeAtTheSizesOfTheScreen)
     }
     EXPECT_EQ(PictureWidth(app.ScreenCursors().Get(app::kMaletCursor)), cursor) << "the registered cursor";
 
-    std::vector<int> widths;
-    CollectMenuPictureWidths(windows.form1->MenuBar(), widths);
+    const auto widths = test_support::ScriptedMenus::PictureWidths(windows.form1->MenuBar());
     ASSERT_FALSE(widths.empty());
-    for (int width : widths)
-        EXPECT_EQ(width, ui::Scaled(16, Dpi())) << "a menu picture";
+    EXPECT_EQ(widths, std::vector<int>(widths.size(), ui::Scaled(16, Dpi()))) << "the menu pictures";
 }
 
 // 24-bit bottom-up bitmap file of what the screen shows in `r`.

@@ -36,7 +36,7 @@ UINT ScriptedMenus::Track(HMENU menu, HWND owner, POINT at)
     return choice.empty() ? 0 : FindId(menu, choice);
 }
 
-std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::MenuPictures* pictures, int depth)
+std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::MenuPictures* pictures, int dpi, int depth)
 {
     std::vector<std::string> lines;
     for (int position = 0; position < GetMenuItemCount(menu); ++position) {
@@ -50,7 +50,7 @@ std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::MenuPictu
         if (item.info.hbmpItem) {
             int index = -1;
             for (int i = 0; pictures && i < pictures->Count(); ++i) {
-                if (pictures->MenuBitmap(i) == item.info.hbmpItem)
+                if (pictures->MenuBitmap(i, dpi) == item.info.hbmpItem)
                     index = i;
             }
             line += " [picture ";
@@ -61,11 +61,29 @@ std::vector<std::string> ScriptedMenus::Describe(HMENU menu, const ui::MenuPictu
             line += " (default)";
         lines.push_back(line);
         if (item.info.hSubMenu) {
-            const auto inner = Describe(item.info.hSubMenu, pictures, depth + 1);
+            const auto inner = Describe(item.info.hSubMenu, pictures, dpi, depth + 1);
             lines.insert(lines.end(), inner.begin(), inner.end());
         }
     }
     return lines;
+}
+
+std::vector<int> ScriptedMenus::PictureWidths(HMENU menu)
+{
+    std::vector<int> widths;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        const ItemInfo item = Read(menu, position);
+        if (item.info.hbmpItem) {
+            BITMAP picture{};
+            GetObjectW(item.info.hbmpItem, sizeof picture, &picture);
+            widths.push_back(picture.bmWidth);
+        }
+        if (item.info.hSubMenu) {
+            const auto inner = PictureWidths(item.info.hSubMenu);
+            widths.insert(widths.end(), inner.begin(), inner.end());
+        }
+    }
+    return widths;
 }
 
 UINT ScriptedMenus::FindId(HMENU menu, const std::wstring& caption)

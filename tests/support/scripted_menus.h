@@ -27,8 +27,12 @@ public:
     std::function<void()> whileOpen;
 
     // One line per item, indented by depth: caption, " [picture N]" with N the index in
-    // `pictures` (-1 when there are no pictures to compare with), " (default)", "---" for separators.
-    static std::vector<std::string> Describe(HMENU menu, const ui::MenuPictures* pictures = nullptr, int depth = 0);
+    // `pictures` at `dpi` (-1 when there are no pictures to compare with), " (default)", "---" for
+    // separators.
+    static std::vector<std::string> Describe(HMENU menu, const ui::MenuPictures* pictures = nullptr, int dpi = ui::SystemDpi(),
+                                             int depth = 0);
+    // The width of every picture the menu and its submenus show, depth first.
+    static std::vector<int> PictureWidths(HMENU menu);
     // The ID of the item with this caption, searched depth first; 0 when there is none.
     static UINT FindId(HMENU menu, const std::wstring& caption);
 };
