@@ -100,8 +100,8 @@ const CommandKeys kCommandKeys[] = {
     {L"ZoomIn", L"Ctrl++", {{VK_OEM_PLUS, ui::kCtrl}, {VK_OEM_PLUS, ui::kCtrl | ui::kShift}, {VK_ADD, ui::kCtrl}}},
     {L"ZoomOut", L"Ctrl+-", {{VK_OEM_MINUS, ui::kCtrl}, {VK_SUBTRACT, ui::kCtrl}}},
     {L"ZoomReset", L"Ctrl+0", {{'0', ui::kCtrl}, {VK_NUMPAD0, ui::kCtrl}}},
-    {L"Pechat", L"Ctrl+P", {{'P', ui::kCtrl}}},
-    {L"Kopirai", L"Ctrl+Shift+C", {{'C', ui::kCtrl | ui::kShift}}},
+    {L"Pechat", personal::kPrintKeyText.data(), {personal::kPrintKey}},
+    {L"Kopirai", personal::kCopyKeyText.data(), {personal::kCopyKey}},
 };
 
 ui::FormArgs MainFormArgs()

@@ -8,6 +8,7 @@
 #include "personal/recipe_store.h"
 #include "personal/removal.h"
 #include "personal/texts.h"
+#include "ui/shortcut.h"
 #include "resource_ids.h"
 #include "data/durability.h"
 #include "ui/application.h"
@@ -38,7 +39,7 @@ TForm5::TForm5(ui::Color color, personal::OutputServices output)
                             ui::MenuItem::Separator(),
                             ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); }),
                             ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kPrintCaption), -1, [this] { PrintClick(); }),
+                            ui::MenuItem::Action(std::wstring(personal::kPrintItemCaption), -1, [this] { PrintClick(); }),
                             ui::MenuItem::Action(std::wstring(personal::kSaveCaption), -1, [this] { SaveClick(); }),
                             ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); }),
                             ui::MenuItem::Separator(),
@@ -213,14 +214,11 @@ void TForm5::RestoreClick()
 
 bool TForm5::PreviewKey(const MSG& message)
 {
-    const auto down = [](int key) { return GetKeyState(key) < 0; };
-    if (message.message != WM_KEYDOWN || down(VK_MENU) || !down(VK_CONTROL))
-        return false;
-    if (message.wParam == 'C' && down(VK_SHIFT)) {
+    if (ui::Matches(personal::kCopyKey, message)) {
         CopyClick();
         return true;
     }
-    if (message.wParam == 'P' && !down(VK_SHIFT)) {
+    if (ui::Matches(personal::kPrintKey, message)) {
         PrintClick();
         return true;
     }

@@ -1,5 +1,7 @@
 // Texts and names of the own recipes, their windows and their commands, kept together.
 #pragma once
+#include "ui/shortcut.h"
+
 #include <string_view>
 
 namespace personal {
@@ -80,7 +82,14 @@ inline constexpr std::wstring_view kPrintCaption = L"Печат…";
 inline constexpr std::wstring_view kPrintHint = L"Отпечатай рецептата на екрана";
 inline constexpr std::wstring_view kSaveCaption = L"Запиши рецептата…";
 inline constexpr std::wstring_view kSaveHint = L"Запиши рецептата като текст или като страница за браузър";
-// The copy command's name, and its caption in the context menus, which show its key.
+// The keys of the print and copy commands, the same in every window that shows a recipe.
+inline constexpr ui::Shortcut kPrintKey{'P', ui::kCtrl};
+inline constexpr std::wstring_view kPrintKeyText = L"Ctrl+P";
+inline constexpr ui::Shortcut kCopyKey{'C', ui::kCtrl | ui::kShift};
+inline constexpr std::wstring_view kCopyKeyText = L"Ctrl+Shift+C";
+// The print and copy commands' captions in the context menus, which show their keys.
+inline constexpr std::wstring_view kPrintItemCaption = L"Печат…\tCtrl+P";
+// The copy command's name, and its caption in the context menus.
 inline constexpr std::wstring_view kCopyName = L"Копирай рецептата";
 inline constexpr std::wstring_view kCopyCaption = L"Копирай рецептата\tCtrl+Shift+C";
 inline constexpr std::wstring_view kCopyHint = L"Копирай цялата рецепта като текст";

@@ -494,7 +494,7 @@ TEST_F(OwnRecipeWindowsTest, ContextMenusListTheirItemsWithPicturesInOrder)
               (std::vector<std::string>{"Премахни Рецептата [picture 2]", "---", "Промени Рецептата [picture 0]", "---",
                                         "Добави Рецепта [picture 3]",
                                         // The recipe commands follow the window's own items.
-                                        "---", "Печат…", "Запиши рецептата…", "Копирай рецептата\tCtrl+Shift+C", "---",
+                                        "---", "Печат…\tCtrl+P", "Запиши рецептата…", "Копирай рецептата\tCtrl+Shift+C", "---",
                                         "Запази копие на Моите Рецепти…", "Възстанови от копие…"}));
 }
 

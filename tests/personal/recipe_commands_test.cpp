@@ -7,6 +7,7 @@
 #include "personal/recipe_document.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
+#include "support/keyboard.h"
 #include "support/metafile_surface.h"
 #include "support/my_recipes_db.h"
 #include "support/scripted_menus.h"
@@ -109,16 +110,37 @@ TEST_F(RecipeCommandsTest, CopyFromTheListOrAViewTakesTheWholeSelectedRecipe)
     EXPECT_TRUE(Errors().empty());
 }
 
+TEST_F(RecipeCommandsTest, CtrlShiftCCopiesAndCtrlPPrintsTheRecipeButOtherCtrlKeysDoNot)
+{
+    Open(kThree);
+    mine->Show();
+    Select(0);
+    const std::wstring recipe = personal::PlainText({L"Баница", L"Моите Рецепти", L"кори\r\nсирене", L"Пече се."});
+    struct Press {
+        HWND where;
+        WPARAM key;
+        bool ctrl, shift;
+    };
+    // Keys pressed as a person does, in the list and in a view: only the exact shortcuts act.
+    for (const Press& press : {Press{mine->ListBox1.Handle(), 'C', true, true}, Press{mine->DBMemo1.Handle(), 'C', true, true},
+                               Press{mine->ListBox1.Handle(), 'P', true, false}, Press{mine->ListBox1.Handle(), 'P', true, true},
+                               Press{mine->ListBox1.Handle(), 'C', false, true}, Press{mine->ListBox1.Handle(), 'C', true, false}})
+        test_support::PressKey(press.where, press.key, press.ctrl, press.shift);
+    EXPECT_EQ(clipboard.texts, (std::vector<std::wstring>{recipe, recipe})) << "Ctrl+Shift+C in the list and in a view";
+    EXPECT_EQ(printing.documents, std::vector<std::wstring>{L"Баница"}) << "Ctrl+P, not Ctrl+Shift+P";
+    EXPECT_TRUE(Errors().empty());
+}
+
 TEST_F(RecipeCommandsTest, PrintDrawsTheSelectedRecipeOnThePrinterChosen)
 {
     Open(kThree);
     mine->Show();
     Select(2);
-    Choose(mine->ListBox1, personal::kPrintCaption);  // the dialog cancelled
+    Choose(mine->ListBox1, personal::kPrintItemCaption);  // the dialog cancelled
     EXPECT_EQ(printing.documents, std::vector<std::wstring>{L"Мусака"});
     test_support::MetafileSurface surface;
     printing.surface = &surface;
-    Choose(mine->ListBox1, personal::kPrintCaption);
+    Choose(mine->ListBox1, personal::kPrintItemCaption);
     EXPECT_TRUE(surface.finished);
     std::vector<std::wstring> drawn;
     for (const auto& page : surface.Read()) {
