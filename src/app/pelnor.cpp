@@ -521,13 +521,7 @@ void TForm1::ZoomTo(int height)
 
 std::optional<personal::RecipeDocument> TForm1::RecipeOnScreen() const
 {
-    const int index = ListBox1.SelectedIndex();
-    if (index < 0 || !ADOTable1.Active() || ADOTable1.Eof())
-        return std::nullopt;
-    return personal::RecipeDocument{.name = ListBox1.Item(index),
-                                    .place = shownPlace_,
-                                    .products = ADOTable1.FieldValue(ui::ResourceText(catalogue::kProductsField)).value_or(L""),
-                                    .burn = ADOTable1.FieldValue(ui::ResourceText(catalogue::kBurnField)).value_or(L"")};
+    return personal::RecipeShown(ListBox1, ADOTable1, shownPlace_);
 }
 
 void TForm1::PechatExecute() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }

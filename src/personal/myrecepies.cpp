@@ -189,13 +189,7 @@ void TForm5::RecipesRestored()
 
 std::optional<personal::RecipeDocument> TForm5::RecipeOnScreen() const
 {
-    const int index = ListBox1.SelectedIndex();
-    if (index < 0 || !ADOTable1.Active() || ADOTable1.Eof())
-        return std::nullopt;
-    return personal::RecipeDocument{.name = ListBox1.Item(index),
-                                    .place = std::wstring(personal::kOwnPlace),
-                                    .products = ADOTable1.FieldValue(personal::ProductsField()).value_or(L""),
-                                    .burn = ADOTable1.FieldValue(personal::BurnField()).value_or(L"")};
+    return personal::RecipeShown(ListBox1, ADOTable1, std::wstring(personal::kOwnPlace));
 }
 
 void TForm5::PrintClick() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }

@@ -7,10 +7,12 @@
 #include "personal/recipe_copies.h"
 #include "personal/recipe_print.h"
 #include "personal/recipe_save.h"
+#include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "ui/application.h"
 
 #include <string>
+#include <utility>
 
 namespace personal {
 namespace {
@@ -57,6 +59,17 @@ std::wstring KeptBeforeRestore(const std::wstring& ownFile)
     const bool extension = dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash);
     return (extension ? ownFile.substr(0, dot) : ownFile) + std::wstring(kBeforeRestoreSuffix) +
            (extension ? ownFile.substr(dot) : L"");
+}
+
+std::optional<RecipeDocument> RecipeShown(const ui::ListBox& list, const data::Table& table, std::wstring place)
+{
+    const int index = list.SelectedIndex();
+    if (index < 0 || !table.Active() || table.Eof())
+        return std::nullopt;
+    return RecipeDocument{.name = list.Item(index),
+                          .place = std::move(place),
+                          .products = table.FieldValue(ProductsField()).value_or(L""),
+                          .burn = table.FieldValue(BurnField()).value_or(L"")};
 }
 
 void SaveCommand(HWND owner, const std::optional<RecipeDocument>& shown)

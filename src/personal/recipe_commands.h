@@ -1,8 +1,10 @@
 // The commands that save, copy and print the recipe on screen, and back up and restore the own
 // recipes, as both recipe windows run them.
 #pragma once
+#include "data/table.h"
 #include "personal/recipe_document.h"
 #include "ui/clipboard.h"
+#include "ui/controls.h"
 #include "ui/printing.h"
 
 #include <windows.h>
@@ -17,6 +19,10 @@ struct OutputServices {
     ui::Clipboard& clipboard = ui::SystemClipboard();
     ui::Printing& printing = ui::SystemPrinting();
 };
+
+// The recipe a window shows from `place`: the name selected in its list, the ingredients and method
+// of the table's current row. None while no name is selected or the table stands on no row.
+std::optional<RecipeDocument> RecipeShown(const ui::ListBox& list, const data::Table& table, std::wstring place);
 
 // With no recipe on screen, each of the three says so and does nothing else.
 void SaveCommand(HWND owner, const std::optional<RecipeDocument>& shown);
