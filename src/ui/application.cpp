@@ -5,6 +5,7 @@
 #include "ui/form.h"
 #include "base/text.h"
 #include "ui/window.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <utility>
@@ -231,7 +232,7 @@ void Application::HandleException(std::exception_ptr error)
     } catch (const std::exception& e) {
         text = base::Widen(e.what());
     } catch (...) {
-        text = L"Неочаквана грешка";
+        text = kUnexpectedError;
     }
     dialogs_.Message(MessageOwner(), WithFullStop(text), title_, MB_OK | MB_ICONERROR);
 }

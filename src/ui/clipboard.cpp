@@ -2,6 +2,7 @@
 #include "ui/clipboard.h"
 
 #include "ui/error.h"
+#include "ui/texts.h"
 
 #include <cstring>
 #include <memory>
@@ -46,14 +47,14 @@ void Win32Clipboard::SetText(HWND owner, const std::wstring& text)
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     std::unique_ptr<void, GlobalFreer> memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!memory)
-        throw Error(L"Няма достатъчно памет, за да бъде копирана рецептата.");
+        throw Error(kClipboardNoMemory);
     std::memcpy(GlobalLock(memory.get()), text.c_str(), bytes);
     GlobalUnlock(memory.get());
     const OpenClipboardScope clipboard(owner);
     if (!clipboard.Open() || !EmptyClipboard())
-        throw Error(L"Клипбордът е зает от друга програма; рецептата не е копирана. Опитайте отново.");
+        throw Error(kClipboardBusy);
     if (!SetClipboardData(CF_UNICODETEXT, memory.get()))
-        throw Error(L"Рецептата не можа да бъде поставена в клипборда.");
+        throw Error(kClipboardRefused);
     // The clipboard owns the memory now.
     memory.release();
 }

@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/error.h"
+#include "ui/texts.h"
 
 namespace ui {
 
@@ -32,7 +33,7 @@ Command& CommandSet::Get(std::wstring_view name) const
         if (command->name == name)
             return *command;
     }
-    throw Error(L"Няма команда " + std::wstring(name));
+    throw Error(NoSuchCommand(name));
 }
 
 bool CommandSet::Execute(UINT id) const

@@ -5,6 +5,7 @@
 
 #include "ui/error.h"
 #include "ui/window.h"
+#include "ui/texts.h"
 
 #include <string>
 
@@ -14,7 +15,7 @@ void Cursors::Register(int number, const wchar_t* resourceName)
 {
     HCURSOR cursor = LoadCursorW(Instance(), resourceName);
     if (!cursor)
-        throw Error(L"Курсорът „" + std::wstring(resourceName) + L"“ липсва в програмата.");
+        throw Error(CursorMissing(resourceName));
     cursors_[number] = cursor;
 }
 

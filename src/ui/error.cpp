@@ -5,7 +5,7 @@
 
 namespace ui {
 
-Error::Error(const std::wstring& message) : std::runtime_error(base::Narrow(message)) {}
+Error::Error(std::wstring_view message) : std::runtime_error(base::Narrow(message)) {}
 
 std::wstring WithFullStop(std::wstring text)
 {

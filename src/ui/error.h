@@ -2,13 +2,14 @@
 #pragma once
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
 // what() holds the message as UTF-8, like every error the program raises.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::wstring& message);
+    explicit Error(std::wstring_view message);
 };
 
 // Ends a handler early without any message.

@@ -2,6 +2,7 @@
 #include "ui/icon.h"
 
 #include "ui/error.h"
+#include "ui/texts.h"
 
 #include <cstring>
 
@@ -80,7 +81,7 @@ void Icon::LoadFromData(std::span<const std::uint8_t> data)
 {
     IconHandle made(CreateFromData(data, size_));
     if (!made)
-        throw Error(L"Иконата не може да бъде прочетена: данните не са във формат .ico");
+        throw Error(kNotAnIcon);
     data_.assign(data.begin(), data.end());
     handle_ = std::move(made);
     Changed();

@@ -4,6 +4,7 @@
 #include "ui/dpi.h"
 #include "ui/error.h"
 #include "ui/window.h"
+#include "ui/texts.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -86,7 +87,7 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data)
 {
     HBITMAP bitmap = nullptr;
     if (data.empty() || !DecodeInto(data, bitmap))
-        throw Error(L"Картината не може да бъде прочетена: данните не са JPEG");
+        throw Error(kNotAJpeg);
     return Bitmap(bitmap);
 }
 
@@ -95,7 +96,7 @@ std::span<const std::uint8_t> ResourceData(int id, const wchar_t* type)
     HRSRC found = FindResourceW(Instance(), MAKEINTRESOURCEW(id), type);
     HGLOBAL loaded = found ? LoadResource(Instance(), found) : nullptr;
     if (!loaded)
-        throw Error(L"Ресурс " + std::to_wstring(id) + L" липсва в програмата");
+        throw Error(ResourceMissing(id));
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(Instance(), found)};
 }
 
@@ -108,7 +109,7 @@ Bitmap LoadBitmapResource(int id)
 {
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
-        throw Error(L"Картина " + std::to_wstring(id) + L" липсва в програмата");
+        throw Error(PictureMissing(id));
     return Bitmap(bitmap);
 }
 
@@ -130,7 +131,7 @@ MenuPictures::MenuPictures(int bitmapResource)
     const int width = section.dsBm.bmWidth;
     const int height = section.dsBm.bmHeight;
     if (section.dsBm.bmBitsPixel != 32 || height != 16)
-        throw Error(L"Картините на менюто трябва да са 32-битови, високи 16 точки");
+        throw Error(kBadMenuStrip);
     // Read the strip top-down as BGRA, then cut it into 16 x 16 pictures.
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -2,6 +2,7 @@
 #include "ui/menu.h"
 
 #include "ui/error.h"
+#include "ui/texts.h"
 
 namespace ui {
 namespace {
@@ -35,7 +36,7 @@ void Append(HMENU menu, const MenuItem& item, const MenuPictures* pictures, cons
         info.hSubMenu = submenu;
     }
     if (!InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info))
-        throw Error(L"Менюто „" + caption + L"“ не може да бъде създадено");
+        throw Error(MenuNotMade(caption));
 }
 
 MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf)

@@ -3,6 +3,7 @@
 
 #include "ui/error.h"
 #include "ui/gdi.h"
+#include "ui/texts.h"
 
 #include <commdlg.h>
 
@@ -45,7 +46,7 @@ public:
                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                         DEFAULT_PITCH | FF_SWISS, kFace));
             if (!font)
-                throw Error(L"Шрифтът за печат не може да бъде създаден.");
+                throw Error(kPrintFontFailed);
             const HGDIOBJ previous = SelectObject(dc_, font.get());
             TEXTMETRICW metrics{};
             GetTextMetricsW(dc_, &metrics);
@@ -102,7 +103,7 @@ public:
         info.lpszDocName = name.c_str();
         if (StartDocW(dc_, &info) <= 0) {
             Release();
-            throw Error(L"Принтерът не прие документа за печат.");
+            throw Error(kPrinterRefusedDocument);
         }
     }
     PrinterDocument(const PrinterDocument&) = delete;
@@ -118,17 +119,17 @@ public:
     void BeginPage() override
     {
         if (StartPage(dc_) <= 0)
-            throw Error(L"Принтерът не започна нова страница; печатът е прекъснат.");
+            throw Error(kPrinterRefusedNewPage);
     }
     void EndPage() override
     {
         if (::EndPage(dc_) <= 0)
-            throw Error(L"Принтерът не прие страницата; печатът е прекъснат.");
+            throw Error(kPrinterRefusedPage);
     }
     void Finish() override
     {
         if (EndDoc(dc_) <= 0)
-            throw Error(L"Принтерът не завърши документа; печатът е прекъснат.");
+            throw Error(kPrinterUnfinished);
         finished_ = true;
     }
 
@@ -182,7 +183,7 @@ std::unique_ptr<PageSurface> StartDocumentOn(const std::wstring& printer, const 
 {
     const HDC dc = CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr);
     if (!dc)
-        throw Error(L"Принтерът „" + printer + L"“ не е намерен.");
+        throw Error(PrinterNotFound(printer));
     return StartDocument(dc, true, document);
 }
 
@@ -198,7 +199,7 @@ std::unique_ptr<PageSurface> Win32Printing::Choose(HWND owner, const std::wstrin
     const std::unique_ptr<void, GlobalFreer> mode(dialog.hDevMode), names(dialog.hDevNames);
     if (!chosen) {
         if (CommDlgExtendedError() != 0)
-            throw Error(L"Прозорецът за печат не може да бъде отворен: няма инсталиран принтер.");
+            throw Error(kNoPrinterInstalled);
         return nullptr;
     }
     return StartDocument(dialog.hDC, true, document);
@@ -224,7 +225,7 @@ int PrintLines(PageSurface& surface, const PageGeometry& geometry, const std::ve
     const int footerHeight = fonts.Height(TextStyle::Footer);
     const int bodyHeight = bottom - top - 2 * footerHeight;
     if (right - left <= 0 || bodyHeight <= 0)
-        throw Error(L"Хартията е твърде малка за печат на рецептата.");
+        throw Error(kPaperTooSmall);
 
     const auto wrapped = WrapLines(
         lines, right - left, [&](TextStyle style, std::wstring_view text) { return fonts.Width(style, text); },

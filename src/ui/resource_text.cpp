@@ -3,6 +3,7 @@
 
 #include "ui/error.h"
 #include "ui/window.h"
+#include "ui/texts.h"
 
 namespace ui {
 
@@ -12,7 +13,7 @@ std::wstring ResourceText(UINT id)
     const wchar_t* text = nullptr;
     const int length = LoadStringW(Instance(), id, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0 || text == nullptr)
-        throw Error(L"Няма текст с номер " + std::to_wstring(id) + L" в ресурсите на програмата");
+        throw Error(TextMissing(id));
     return std::wstring(text, static_cast<std::size_t>(length));
 }
 

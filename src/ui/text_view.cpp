@@ -2,15 +2,13 @@
 #include "ui/text_view.h"
 
 #include "ui/subclass.h"
+#include "ui/texts.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 
 namespace ui {
 namespace {
-
-constexpr wchar_t kCopyCaption[] = L"&Копирай\tCtrl+C";
-constexpr wchar_t kSelectAllCaption[] = L"&Избери всичко\tCtrl+A";
 
 DWORD BorderStyle(bool flat)
 {
@@ -63,8 +61,8 @@ void TextView::AddContextItems(std::vector<ui::MenuItem> items)
 {
     std::vector<ui::MenuItem> all = menu_.Items();
     if (all.empty()) {
-        all = {ui::MenuItem::Action(kCopyCaption, -1, [this] { Send(WM_COPY); }),
-               ui::MenuItem::Action(kSelectAllCaption, -1, [this] { Send(EM_SETSEL, 0, -1); })};
+        all = {ui::MenuItem::Action(std::wstring(kCopyMenuCaption), -1, [this] { Send(WM_COPY); }),
+               ui::MenuItem::Action(std::wstring(kSelectAllMenuCaption), -1, [this] { Send(EM_SETSEL, 0, -1); })};
     }
     if (!items.empty())
         all.push_back(ui::MenuItem::Separator());

@@ -3,6 +3,7 @@
 
 #include "ui/error.h"
 #include "ui/window.h"
+#include "ui/texts.h"
 
 #include <commctrl.h>
 
@@ -14,7 +15,7 @@ ToolTips::ToolTips(const Args& args) : owner_(args.owner)
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, Instance(),
                                   nullptr));
     if (!window_)
-        throw Error(L"Подсказките на прозореца не могат да бъдат създадени.");
+        throw Error(kToolTipsNotMade);
 }
 
 void ToolTips::Add(HWND tool, const std::wstring& hint)
