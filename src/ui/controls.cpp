@@ -243,15 +243,29 @@ void Label::OnCommandNotification(WORD code)
         onClick();
 }
 
-IconImage::IconImage(const Args& args)
+IconImage::IconImage(const Args& args) : icon_(args.icon)
 {
     Create({.className = L"STATIC", .parent = args.parent, .bounds = args.bounds, .style = SS_ICON | SS_CENTERIMAGE | SS_REALSIZEIMAGE});
-    // A shared icon is freed by the system, not by its user.
-    // The icon's size for the screen's scale, taken from the sizes the icon resource holds.
-    const int size = Scaled(32, DpiOf(Handle()));
-    const auto icon = LoadImageW(Instance(), MAKEINTRESOURCEW(args.icon), IMAGE_ICON, size, size, LR_SHARED);
-    Send(STM_SETICON, reinterpret_cast<WPARAM>(icon));
+    ShowIconAt(DpiOf(Handle()));
     SetBounds(args.bounds);
+}
+
+void IconImage::ShowIconAt(int dpi)
+{
+    // A shared icon is freed by the system, not by its user.
+    const int size = Scaled(32, dpi);
+    const auto icon = LoadImageW(Instance(), MAKEINTRESOURCEW(icon_), IMAGE_ICON, size, size, LR_SHARED);
+    Send(STM_SETICON, reinterpret_cast<WPARAM>(icon));
+}
+
+void IconImage::OnDpiChanged(int, int toDpi)
+{
+    // The control has been moved and sized for the new screen already: it keeps that place.
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    ShowIconAt(toDpi);
+    MoveWindow(Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 StatusBar::StatusBar(const Args& args)

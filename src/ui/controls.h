@@ -104,6 +104,14 @@ public:
         int icon = 0;  // resource number
     };
     explicit IconImage(const Args& args);
+
+    void OnDpiChanged(int fromDpi, int toDpi) override;
+
+private:
+    // The icon's picture for a `dpi` screen, taken from the sizes the icon resource holds.
+    void ShowIconAt(int dpi);
+
+    int icon_;
 };
 
 class StatusBar : public Control {

@@ -127,4 +127,33 @@ TEST_F(AboutBoxTest, TheLinksAreStopsOfTheTabKeyAndEnterOrSpaceOpensThem)
     EXPECT_TRUE(box.Visible()) << "Enter on a link closed the box";
 }
 
+TEST_F(AboutBoxTest, OnAScreenOfAnotherScaleThePicturesAreDrawnForItAndKeepTheirPlace)
+{
+    const auto iconWidth = [](const ui::IconImage& image) {
+        ICONINFO info{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(image.Handle(), STM_GETICON, 0, 0)), &info);
+        BITMAP mask{};
+        GetObjectW(info.hbmMask, sizeof mask, &mask);
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor)
+            DeleteObject(info.hbmColor);
+        return mask.bmWidth;
+    };
+    const auto width = [](const ui::IconImage& image) {
+        RECT r;
+        GetWindowRect(image.Handle(), &r);
+        return r.right - r.left;
+    };
+    ASSERT_EQ(iconWidth(box.Image1), 32);
+    const int before = width(box.Image1);
+
+    RECT suggested{0, 0, 800, 600};
+    SendMessageW(box.Handle(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+
+    EXPECT_EQ(iconWidth(box.Image1), 64) << "the icon at the new screen's size";
+    EXPECT_EQ(iconWidth(box.Image2), 64);
+    EXPECT_EQ(width(box.Image1), 2 * before);
+    EXPECT_TRUE(Errors().empty());
+}
+
 }
