@@ -331,7 +331,11 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
             ownFonts_.emplace_back(CreateFontIndirectW(&description));
             scaled = scaledFonts.emplace(font, ownFonts_.back().get()).first;
         }
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
+        // A control of ours measures again what depends on its font (a list's scroll width).
+        if (Control* control = Control::FromHandle(child))
+            control->SetFontHandle(scaled->second);
+        else
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
     }
     for (HWND child : children) {
         if (Control* control = Control::FromHandle(child))

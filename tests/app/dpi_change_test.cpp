@@ -18,7 +18,10 @@ namespace {
 
 class DpiChangeTest : public test_support::MainWindowFixture {
 protected:
-    void SetUp() override { OpenMainWindow({{.name = L"Супи", .rows = {}}}); }
+    void SetUp() override
+    {
+        OpenMainWindow({{.name = L"Супи", .rows = {{L"Супа от печени червени чушки, домати, чесън и магданоз с крутони", L"чушки", L"Пекат се."}}}});
+    }
 
     static RECT BoundsInParent(HWND window)
     {
@@ -129,6 +132,21 @@ TEST_F(DpiChangeTest, TheSearchListsColumnsFollowTheScale)
     for (int width : before)
         doubled.push_back(2 * width);
     EXPECT_EQ(widths(), doubled);
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(DpiChangeTest, TheRecipeListMeasuresItsNamesAgainInTheScaledFont)
+{
+    RunCommand(L"Supi");
+    const HWND list = Form().ListBox1.Handle();
+    const auto extent = SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    ASSERT_GT(extent, 0) << "the long name is measured";
+
+    MoveToScreenOf(Form().Handle(), 144);
+
+    const auto scaled = SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    EXPECT_NEAR(static_cast<double>(scaled), extent * 1.5, extent * 0.1) << "the name's width in the larger font";
+    EXPECT_GE(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), -FontHeight(list)) << "the entries are cut";
     EXPECT_TRUE(Errors().empty());
 }
 
