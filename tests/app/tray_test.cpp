@@ -5,6 +5,7 @@
 #include "components/recording_tray_shell.h"
 #include "resource_ids.h"
 #include "support/app_fixture.h"
+#include "support/icon_width.h"
 #include "support/advice_files.h"
 #include "support/catalogue_db.h"
 #include "support/my_recipes_db.h"
@@ -91,13 +92,7 @@ TEST_F(TrayTest, TheIconIsAddedWithItsPictureThenGetsTheTip)
     EXPECT_EQ(shell.calls[3].icon, shell.calls[2].icon);
     const auto data = ui::ResourceData(IDR_TRAY_ICON, MAKEINTRESOURCEW(10));
     EXPECT_TRUE(std::ranges::equal(form->SxTrayIcon1.Icon().Data(), data));
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(shell.calls[2].icon, &info));
-    BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof mask, &mask);
-    DeleteObject(info.hbmMask);
-    DeleteObject(info.hbmColor);
-    EXPECT_EQ(mask.bmWidth, GetSystemMetrics(SM_CXSMICON)) << "the tray's picture is a small icon";
+    EXPECT_EQ(test_support::IconWidth(shell.calls[2].icon), GetSystemMetrics(SM_CXSMICON)) << "the tray's picture is a small icon";
     EXPECT_EQ(form->SxTrayIcon1.InfoFlags(), components::niifInfo);
     EXPECT_EQ(form->SxTrayIcon1.PopupMenu(), &form->PopupMenu1);
 }

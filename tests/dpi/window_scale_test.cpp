@@ -16,6 +16,7 @@
 #include "reference/readme.h"
 #include "support/advice_files.h"
 #include "support/catalogue_db.h"
+#include "support/icon_width.h"
 #include "support/my_recipes_db.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
@@ -226,20 +227,6 @@ TEST_F(WindowScaleTest, NoTwoControlsOverlapAndEachLiesInsideItsParent)
     }
 }
 
-// The width of an icon's or cursor's picture.
-int PictureWidth(HICON icon)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return 0;
-    BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof mask, &mask);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    return mask.bmWidth;
-}
-
 // The sizes a cursor resource of the program holds.
 std::vector<int> CursorSizes(const wchar_t* name)
 {
@@ -260,15 +247,15 @@ TEST_F(WindowScaleTest, PicturesComeAtTheSizesOfTheScreen)
     const int smallIcon = GetSystemMetrics(SM_CXSMICON);
     const int cursor = GetSystemMetrics(SM_CXCURSOR);
     EXPECT_EQ(smallIcon, ui::Scaled(16, Dpi()));
-    EXPECT_EQ(PictureWidth(windows.form1->SxTrayIcon1.Icon().Handle()), smallIcon) << "the tray icon";
+    EXPECT_EQ(test_support::IconWidth(windows.form1->SxTrayIcon1.Icon().Handle()), smallIcon) << "the tray icon";
     for (const wchar_t* name : {app::kMaletResource, personal::kPenResource}) {
         SCOPED_TRACE(Narrow(name));
         const auto sizes = CursorSizes(name);
         EXPECT_NE(std::find(sizes.begin(), sizes.end(), cursor), sizes.end())
             << "a picture drawn for the screen's cursor size " << cursor << ", not one stretched to it";
-        EXPECT_EQ(PictureWidth(LoadCursorW(GetModuleHandleW(nullptr), name)), cursor);
+        EXPECT_EQ(test_support::IconWidth(LoadCursorW(GetModuleHandleW(nullptr), name)), cursor);
     }
-    EXPECT_EQ(PictureWidth(app.ScreenCursors().Get(app::kMaletCursor)), cursor) << "the registered cursor";
+    EXPECT_EQ(test_support::IconWidth(app.ScreenCursors().Get(app::kMaletCursor)), cursor) << "the registered cursor";
 
     const auto widths = test_support::ScriptedMenus::PictureWidths(windows.form1->MenuBar());
     ASSERT_FALSE(widths.empty());

@@ -4,6 +4,7 @@
 #include "reference/readme.h"
 #include "support/advice_files.h"
 #include "support/app_fixture.h"
+#include "support/icon_width.h"
 #include "support/keyboard.h"
 #include "support/recording_platform.h"
 #include "ui/form.h"
@@ -130,14 +131,7 @@ TEST_F(AboutBoxTest, TheLinksAreStopsOfTheTabKeyAndEnterOrSpaceOpensThem)
 TEST_F(AboutBoxTest, OnAScreenOfAnotherScaleThePicturesAreDrawnForItAndKeepTheirPlace)
 {
     const auto iconWidth = [](const ui::IconImage& image) {
-        ICONINFO info{};
-        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(image.Handle(), STM_GETICON, 0, 0)), &info);
-        BITMAP mask{};
-        GetObjectW(info.hbmMask, sizeof mask, &mask);
-        DeleteObject(info.hbmMask);
-        if (info.hbmColor)
-            DeleteObject(info.hbmColor);
-        return mask.bmWidth;
+        return test_support::IconWidth(reinterpret_cast<HICON>(SendMessageW(image.Handle(), STM_GETICON, 0, 0)));
     };
     const auto width = [](const ui::IconImage& image) {
         RECT r;
