@@ -26,9 +26,7 @@ using test_support::StoredRecipes;
 // A background no control has of its own, so a view that shows it was given it.
 constexpr ui::Color kViewColor = ui::Color::Direct(RGB(0x12, 0x34, 0x56));
 
-const std::vector<MyRecipe> kThree{{L"Баница", L"кори\r\nсирене", L"Пече се."},
-                                   {L"Таратор", L"краставици", L"Разбърква се."},
-                                   {L"Мусака", L"картофи", L"Пече се."}};
+const std::vector<MyRecipe>& kThree = test_support::kThreeRecipes;
 
 class OwnRecipeWindowsTest : public test_support::AppTest {
 protected:

@@ -22,9 +22,7 @@ namespace {
 using test_support::MyRecipe;
 using test_support::StoredRecipes;
 
-const std::vector<MyRecipe> kFile{{L"Баница", L"кори\r\nсирене", L"Пече се."},
-                                  {L"Таратор", L"краставици", L"Разбърква се."},
-                                  {L"Мусака", L"картофи", L"Пече се."}};
+const std::vector<MyRecipe>& kFile = test_support::kThreeRecipes;
 
 std::vector<data::StoredRecipe> AsCopy(const std::vector<MyRecipe>& rows)
 {

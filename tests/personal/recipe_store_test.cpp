@@ -24,9 +24,7 @@ namespace {
 using test_support::MyRecipe;
 using test_support::StoredRecipes;
 
-const std::vector<MyRecipe> kThree{{L"Баница", L"кори\r\nсирене", L"Пече се."},
-                                   {L"Таратор", L"краставици", L"Разбърква се."},
-                                   {L"Мусака", L"картофи", L"Пече се."}};
+const std::vector<MyRecipe>& kThree = test_support::kThreeRecipes;
 
 class RecipeStoreTest : public test_support::AppTest {
 protected:

@@ -12,6 +12,11 @@ struct MyRecipe {
     bool operator==(const MyRecipe&) const = default;
 };
 
+// Three recipes in a file of their own, as several tests start from them.
+inline const std::vector<MyRecipe> kThreeRecipes{{L"Баница", L"кори\r\nсирене", L"Пече се."},
+                                                 {L"Таратор", L"краставици", L"Разбърква се."},
+                                                 {L"Мусака", L"картофи", L"Пече се."}};
+
 inline constexpr wchar_t kMyRecipesFile[] = L"Data\\pelnor_myrecepies.rec";
 
 // Writes Data\pelnor_myrecepies.rec under the current folder with these rows in this order.
