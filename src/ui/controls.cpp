@@ -54,20 +54,43 @@ void ListBox::Add(const std::wstring& item)
     }
 }
 
+// A long list is filled entry by entry: asking the system to measure each one would cost more than
+// the fill itself. The advance widths of the Latin and Cyrillic letters are read once per font and
+// added up; an entry with any other character is measured whole.
 int ListBox::TextWidth(const std::wstring& item) const
 {
-    HDC dc = GetDC(Handle());
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
-    constexpr int kTextMargin = 6;
-    return size.cx + kTextMargin;
+    const auto font = reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT));
+    if (!measuring_)
+        measuring_.reset(CreateCompatibleDC(nullptr));
+    // The font goes out of the DC again after each use, so that whoever owns it can delete it.
+    const HGDIOBJ old = SelectObject(measuring_.get(), font);
+    if (font != measuredFont_ || characterWidths_.empty()) {
+        characterWidths_.assign(kWidthTableSize, 0);
+        if (!GetCharWidth32W(measuring_.get(), 0, kWidthTableSize - 1, characterWidths_.data()))
+            characterWidths_.clear();
+        measuredFont_ = font;
+    }
+    int width = 0;
+    bool inTable = !characterWidths_.empty();
+    for (const wchar_t character : item) {
+        if (!inTable || character >= kWidthTableSize) {
+            inTable = false;
+            break;
+        }
+        width += characterWidths_[character];
+    }
+    if (!inTable) {
+        SIZE size{};
+        GetTextExtentPoint32W(measuring_.get(), item.c_str(), static_cast<int>(item.size()), &size);
+        width = size.cx;
+    }
+    SelectObject(measuring_.get(), old);
+    return width + kTextMargin;
 }
 
 void ListBox::OnFontChanged()
 {
+    characterWidths_.clear();
     if (!horizontalScroll_)
         return;
     widest_ = 0;

@@ -1,6 +1,7 @@
 // The standard controls the windows use, each created from a small argument struct.
 #pragma once
 #include "ui/text_view.h"
+#include "ui/gdi.h"
 #include "ui/window.h"
 
 #include <functional>
@@ -42,9 +43,14 @@ protected:
     void OnFontChanged() override;
 
 private:
+    static constexpr int kTextMargin = 6;
+    static constexpr wchar_t kWidthTableSize = 0x500;  // Basic Latin to Cyrillic
     int TextWidth(const std::wstring& item) const;
     bool horizontalScroll_;
     int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
+    mutable MemoryDc measuring_;
+    mutable HGDIOBJ measuredFont_ = nullptr;  // the font the widths belong to
+    mutable std::vector<int> characterWidths_;
 };
 
 class Edit : public Control {

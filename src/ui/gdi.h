@@ -16,6 +16,9 @@ struct WindowDeleter {
 struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
@@ -29,5 +32,7 @@ using Bitmap = GdiObject<HBITMAP>;
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+// A device context made with CreateCompatibleDC.
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 
 }
