@@ -55,36 +55,39 @@ void ListBox::Add(const std::wstring& item)
 }
 
 // A long list is filled entry by entry: asking the system to measure each one would cost more than
-// the fill itself. The advance widths of the Latin and Cyrillic letters are read once per font and
-// added up; an entry with any other character is measured whole.
+// the fill itself. Each character's advance width is read once per font and the widths are added
+// up; an entry with a character outside the Basic Multilingual Plane is measured whole.
 int ListBox::TextWidth(const std::wstring& item) const
 {
     const auto font = reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT));
     if (!measuring_)
         measuring_.reset(CreateCompatibleDC(nullptr));
-    // The font goes out of the DC again after each use, so that whoever owns it can delete it.
-    const HGDIOBJ old = SelectObject(measuring_.get(), font);
-    if (font != measuredFont_ || characterWidths_.empty()) {
-        characterWidths_.assign(kWidthTableSize, 0);
-        if (!GetCharWidth32W(measuring_.get(), 0, kWidthTableSize - 1, characterWidths_.data()))
-            characterWidths_.clear();
+    if (font != measuredFont_) {
+        characterWidths_.clear();
         measuredFont_ = font;
     }
+    // The font is put into the DC only to read from it, and goes out again, so that whoever owns
+    // it can delete it.
+    const auto withFont = [&](const auto& read) {
+        const HGDIOBJ old = SelectObject(measuring_.get(), font);
+        read(measuring_.get());
+        SelectObject(measuring_.get(), old);
+    };
     int width = 0;
-    bool inTable = !characterWidths_.empty();
     for (const wchar_t character : item) {
-        if (!inTable || character >= kWidthTableSize) {
-            inTable = false;
-            break;
+        if (character >= 0xD800 && character <= 0xDFFF) {
+            SIZE size{};
+            withFont([&](HDC dc) { GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size); });
+            return size.cx + kTextMargin;
         }
-        width += characterWidths_[character];
+        auto known = characterWidths_.find(character);
+        if (known == characterWidths_.end()) {
+            INT advance = 0;
+            withFont([&](HDC dc) { GetCharWidth32W(dc, character, character, &advance); });
+            known = characterWidths_.emplace(character, advance).first;
+        }
+        width += known->second;
     }
-    if (!inTable) {
-        SIZE size{};
-        GetTextExtentPoint32W(measuring_.get(), item.c_str(), static_cast<int>(item.size()), &size);
-        width = size.cx;
-    }
-    SelectObject(measuring_.get(), old);
     return width + kTextMargin;
 }
 

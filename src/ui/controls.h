@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -44,13 +45,12 @@ protected:
 
 private:
     static constexpr int kTextMargin = 6;
-    static constexpr wchar_t kWidthTableSize = 0x500;  // Basic Latin to Cyrillic
     int TextWidth(const std::wstring& item) const;
     bool horizontalScroll_;
     int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
     mutable MemoryDc measuring_;
     mutable HGDIOBJ measuredFont_ = nullptr;  // the font the widths belong to
-    mutable std::vector<int> characterWidths_;
+    mutable std::unordered_map<wchar_t, int> characterWidths_;
 };
 
 class Edit : public Control {
