@@ -61,11 +61,8 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
                      WS_TABSTOP | WS_BORDER});
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_DOUBLEBUFFER, LVS_EX_DOUBLEBUFFER);
     Send(LVM_SETBKCOLOR, 0, ui::kLight3D.Resolve());
-    // The columns' widths on this screen, as the grid draws them.
-    for (auto& column : columns_) {
-        column.width = ui::Scaled(column.width, ui::DpiOf(Handle()));
-        ui::AddListColumn(*this, column.field, column.width, column.centred ? LVCFMT_CENTER : LVCFMT_LEFT);
-    }
+    for (const auto& column : columns_)
+        ui::AddListColumn(*this, column.field, ui::Scaled(column.width, ui::DpiOf(Handle())), column.centred ? LVCFMT_CENTER : LVCFMT_LEFT);
     // The titles are drawn by the grid: centred on their own colour.
     const auto header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
     SetWindowLongW(header, GWL_STYLE, (GetWindowLongW(header, GWL_STYLE) & ~HDS_DRAGDROP) | HDS_NOSIZING);
@@ -80,10 +77,7 @@ DataGrid::DataGrid(const Args& args) : columns_(args.columns), readOnly_(args.re
 
 void DataGrid::OnDpiChanged(int fromDpi, int toDpi)
 {
-    for (std::size_t column = 0; column < columns_.size(); ++column) {
-        columns_[column].width = MulDiv(columns_[column].width, toDpi, fromDpi);
-        Send(LVM_SETCOLUMNWIDTH, column, columns_[column].width);
-    }
+    ui::ScaleListColumns(*this, fromDpi, toDpi);
 }
 
 DataGrid::~DataGrid()
@@ -249,7 +243,8 @@ bool DataGrid::OnDrawItem(const DRAWITEMSTRUCT& item)
     SetBkMode(dc, TRANSPARENT);
     int left = item.rcItem.left;
     for (int column = 0; column < static_cast<int>(columns_.size()); ++column) {
-        RECT cell{left, item.rcItem.top, left + columns_[column].width, item.rcItem.bottom};
+        // The list view's own widths: they follow the screen's scale.
+        RECT cell{left, item.rcItem.top, left + static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column)), item.rcItem.bottom};
         left = cell.right;
         const bool current = (focused && row == CurrentRow() && column == column_) || row == confirmingRow_;
         FillRect(dc, &cell, GetSysColorBrush(current ? COLOR_HIGHLIGHT : COLOR_3DLIGHT));

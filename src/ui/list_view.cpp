@@ -41,11 +41,18 @@ void ListView::SetRows(std::vector<std::vector<std::wstring>> rows)
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void ScaleListColumns(const Control& list, int fromDpi, int toDpi)
+{
+    const auto count = SendMessageW(reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0);
+    for (WPARAM column = 0; column < static_cast<WPARAM>(count); ++column) {
+        const auto width = static_cast<int>(SendMessageW(list.Handle(), LVM_GETCOLUMNWIDTH, column, 0));
+        SendMessageW(list.Handle(), LVM_SETCOLUMNWIDTH, column, MulDiv(width, toDpi, fromDpi));
+    }
+}
+
 void ListView::OnDpiChanged(int fromDpi, int toDpi)
 {
-    const auto count = SendMessageW(reinterpret_cast<HWND>(Send(LVM_GETHEADER)), HDM_GETITEMCOUNT, 0, 0);
-    for (WPARAM column = 0; column < static_cast<WPARAM>(count); ++column)
-        Send(LVM_SETCOLUMNWIDTH, column, MulDiv(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, column)), toDpi, fromDpi));
+    ScaleListColumns(*this, fromDpi, toDpi);
 }
 
 const std::wstring& ListView::Cell(int row, int column) const

@@ -18,6 +18,8 @@ struct ListColumn {
 
 // Appends a column to a report-mode list view; `format` is LVCFMT_LEFT, LVCFMT_CENTER or LVCFMT_RIGHT.
 void AddListColumn(const Control& list, const std::wstring& title, int width, int format = LVCFMT_LEFT);
+// Every column of a list view grows or shrinks from one screen scale to another.
+void ScaleListColumns(const Control& list, int fromDpi, int toDpi);
 
 class ListView : public Control {
 public:
