@@ -74,7 +74,6 @@ personal::UserDetails RecipeNamed(const std::wstring& name)
 void Run(Log& log, const std::wstring& writer, std::mt19937& random, long operations)
 {
     personal::RecipeStore store;
-    log.Line(L"open");
     long named = 0;
     const auto newName = [&] { return writer + L" " + std::to_wstring(random() % 100000) + L"-" + std::to_wstring(++named); };
     for (long done = 0; operations < 0 || done < operations; ++done) {
