@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,11 @@ struct ChangeCase {
     std::vector<std::wstring> listed;  // both windows' lists after it
     std::vector<std::wstring> found;   // the own recipes the search shows after it
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class OwnRecipeChangeTest : public OwnRecipeChangesTest, public ::testing::WithParamInterface<ChangeCase> {
 public:
