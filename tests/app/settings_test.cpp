@@ -404,20 +404,7 @@ DWORD RunChildKilledAt(int step, const std::wstring& target)
 {
     SetEnvironmentVariableW(kKillStepVariable, std::to_wstring(step).c_str());
     SetEnvironmentVariableW(kKillFileVariable, target.c_str());
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(program) +
-                           L"\" --gtest_filter=SettingsWriteChild.DISABLED_WritesUntilKilled --gtest_also_run_disabled_tests";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD exitCode = 0;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    const DWORD exitCode = test_support::RunThisProgramOn(L"SettingsWriteChild.WritesUntilKilled");
     SetEnvironmentVariableW(kKillStepVariable, nullptr);
     SetEnvironmentVariableW(kKillFileVariable, nullptr);
     return exitCode;

@@ -199,28 +199,13 @@ TEST(AtomicFileChild, DISABLED_WritesUntilKilled)
 }
 
 // Starts the child writing `target` and ends it at `step`, or after `killAfter` milliseconds when
-// `step` is -1. Returns its exit code.
+// `step` is -1 (with exit code 1). Returns its exit code.
 DWORD RunChild(int step, bool made, const std::wstring& target, DWORD killAfter = INFINITE)
 {
     SetEnvironmentVariableW(kStepVariable, std::to_wstring(step).c_str());
     SetEnvironmentVariableW(kFileVariable, target.c_str());
     SetEnvironmentVariableW(kMadeVariable, made ? L"1" : L"0");
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(program) +
-                           L"\" --gtest_filter=AtomicFileChild.DISABLED_WritesUntilKilled --gtest_also_run_disabled_tests";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD exitCode = 0;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup, &process)) {
-        if (WaitForSingleObject(process.hProcess, killAfter) == WAIT_TIMEOUT)
-            TerminateProcess(process.hProcess, kKilled);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    const DWORD exitCode = test_support::RunThisProgramOn(L"AtomicFileChild.WritesUntilKilled", killAfter);
     for (const wchar_t* name : {kStepVariable, kFileVariable, kMadeVariable})
         SetEnvironmentVariableW(name, nullptr);
     return exitCode;
@@ -231,7 +216,7 @@ TEST_F(AtomicFileTest, AProcessKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole)
     const std::string written = NewContents(kNewSize);
     for (const bool made : {false, true}) {
         for (int step = made ? 1 : 0; step < kStepCount; ++step) {
-            SCOPED_TRACE((made ? "made, step " : "written, step ") + std::to_string(step));
+            SCOPED_TRACE(::testing::Message() << (made ? "made" : "written") << ", step " << step);
             WriteBytes(Target(), kOld);
             ASSERT_EQ(RunChild(step, made, Target()), kKilled) << "the child was not ended at the step";
             EXPECT_EQ(ReadBytes(Target()) == kOld ? "old" : ReadBytes(Target()) == written ? "new" : "neither",

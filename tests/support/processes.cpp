@@ -3,6 +3,8 @@
 
 #include <tlhelp32.h>
 
+#include <string>
+
 namespace test_support {
 
 DWORD AnotherRunningProcess()
@@ -17,6 +19,29 @@ DWORD AnotherRunningProcess()
     }
     CloseHandle(snapshot);
     return running;
+}
+
+DWORD RunThisProgramOn(std::wstring_view test, DWORD killAfter)
+{
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::wstring suite(test.substr(0, test.find(L'.') + 1));
+    const std::wstring name(test.substr(suite.size()));
+    std::wstring command = L"\"" + std::wstring(program) + L"\" --gtest_filter=" + suite + L"DISABLED_" + name +
+                           L" --gtest_also_run_disabled_tests";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 0;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr, &startup, &process)) {
+        if (WaitForSingleObject(process.hProcess, killAfter) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    return exitCode;
 }
 
 }
