@@ -105,6 +105,30 @@ std::wstring IntegrityCheck(const std::wstring& file)
     return result;
 }
 
+// The number of complete lines of `path` that start with `prefix`.
+int CountLines(const std::wstring& path, std::string_view prefix)
+{
+    std::ifstream log(std::filesystem::path(path), std::ios::binary);
+    const std::string all{std::istreambuf_iterator<char>(log), {}};
+    int count = 0;
+    for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1)
+        count += std::string_view(all).substr(start, end - start).starts_with(prefix) ? 1 : 0;
+    return count;
+}
+
+// Waits until the driver has logged `count` lines starting with `prefix`, so that a kill falls while
+// it writes, however long the machine takes to start a program; false when it ended or hung first.
+bool WaitForLines(HANDLE driver, const std::wstring& path, std::string_view prefix, int count)
+{
+    for (int waited = 0; waited < 120000; waited += 10) {
+        if (CountLines(path, prefix) >= count)
+            return true;
+        if (WaitForSingleObject(driver, 10) == WAIT_OBJECT_0)
+            return CountLines(path, prefix) >= count;
+    }
+    return false;
+}
+
 // What the drivers' logs say has returned: names added and not deleted since, and names deleted.
 struct Returned {
     std::set<std::wstring> present;
@@ -165,9 +189,13 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturne
     std::mt19937 random(kSeed);
     Returned returned;
     for (int kill = 1; kill <= 20; ++kill) {
+        const int addsBefore = CountLines(LogPath(L"kills.log"), "added ");
         const KernelHandle driver = StartDriver(folder.Path(), LogPath(L"kills.log"), L"Рецепта", random());
         ASSERT_TRUE(driver) << "the driver did not start";
-        Sleep(100 + random() % 500);
+        // The kill falls at a random moment after the driver's first add of this run.
+        ASSERT_TRUE(WaitForLines(driver.get(), LogPath(L"kills.log"), "added ", addsBefore + 1))
+            << "the driver added nothing (kill " << kill << ")";
+        Sleep(random() % 500);
         TerminateProcess(driver.get(), 1);
         WaitForSingleObject(driver.get(), INFINITE);
         returned = Returned{};
@@ -296,14 +324,34 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileRestoringTheFileHoldsTheStateBe
     const std::wstring log = LogPath(L"restores.log");
     int restored = 0;
     int killedWhileRestoring = 0;
+    const auto startRestores = [&](bool firstA) {
+        return Start(L"\"" + DriverPath().wstring() + L"\" restore \"" + folder.Path().wstring() + L"\" \"" + log + L"\" \"" +
+                     copies[firstA ? 0 : 1] + L"\" \"" + copies[firstA ? 1 : 0] + L"\"");
+    };
+    // How long one restore takes on this machine now: the kills are spread over that much and a
+    // half more, so that some fall inside a restore and some after one, however busy the machine is.
+    DWORD restoreTime = 0;
+    {
+        const KernelHandle driver = startRestores(true);
+        ASSERT_TRUE(driver) << "the driver did not start";
+        ASSERT_TRUE(WaitForLines(driver.get(), log, "restoring ", 1)) << "the driver began no restore";
+        const DWORD begun = GetTickCount();
+        ASSERT_TRUE(WaitForLines(driver.get(), log, "restored ", 1)) << "the driver ended no restore";
+        restoreTime = GetTickCount() - begun;
+        TerminateProcess(driver.get(), 1);
+        WaitForSingleObject(driver.get(), INFINITE);
+    }
+    const DWORD killWindow = restoreTime + restoreTime / 2 + 1;
+    const int restoredInCalibration = CountLines(log, "restored ");
     for (int kill = 1; kill <= 15; ++kill) {
         const std::string when = "after kill " + std::to_string(kill) + " (seed " + std::to_string(kSeed) + ")";
         // Each run starts with another copy, so that every run has something to write.
         const bool firstA = random() % 2 == 0;
-        const KernelHandle driver = Start(L"\"" + DriverPath().wstring() + L"\" restore \"" + folder.Path().wstring() + L"\" \"" +
-                                          log + L"\" \"" + copies[firstA ? 0 : 1] + L"\" \"" + copies[firstA ? 1 : 0] + L"\"");
+        const int begunBefore = CountLines(log, "restoring ");
+        const KernelHandle driver = startRestores(firstA);
         ASSERT_TRUE(driver) << "the driver did not start";
-        Sleep(100 + random() % 900);
+        ASSERT_TRUE(WaitForLines(driver.get(), log, "restoring ", begunBefore + 1)) << when << ": the driver began no restore";
+        Sleep(random() % killWindow);
         TerminateProcess(driver.get(), 1);
         WaitForSingleObject(driver.get(), INFINITE);
 
@@ -334,8 +382,9 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileRestoringTheFileHoldsTheStateBe
         if (HasFailure())
             return;
     }
-    EXPECT_GT(restored, 0) << "no restore returned before its kill: the kills tested nothing but the start";
-    std::printf("restores returned: %d; kills that fell inside a restore: %d of 15\n", restored, killedWhileRestoring);
+    EXPECT_GT(restored, restoredInCalibration) << "no restore returned before its kill: the kills tested nothing but the start";
+    std::printf("one restore took %lu ms; restores returned: %d; kills that fell inside a restore: %d of 15\n",
+                static_cast<unsigned long>(restoreTime), restored - restoredInCalibration, killedWhileRestoring);
 }
 
 }  // namespace
