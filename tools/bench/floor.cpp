@@ -20,6 +20,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -46,7 +47,8 @@ struct Floor {
     HWND status = nullptr;
     HFONT font = nullptr;
     HDC measuring = nullptr;                // a memory DC holding the font, for the widths
-    std::vector<int> characterWidths;       // by UTF-16 unit; -1 until read
+    // Advance widths by UTF-16 unit, in pages of 256 made when first needed; -1 until read.
+    std::array<std::unique_ptr<std::array<int, 256>>, 256> characterWidths;
     std::vector<sqlite3_int64> rowids;      // of the listed rows, in list order
     Statement texts;                        // the two texts of one row
     HWND dialog = nullptr;
@@ -76,7 +78,12 @@ int TextWidth(const std::wstring& name)
 {
     int width = 0;
     for (const wchar_t character : name) {
-        int& known = floor_.characterWidths[character];
+        auto& page = floor_.characterWidths[character >> 8];
+        if (!page) {
+            page = std::make_unique<std::array<int, 256>>();
+            page->fill(-1);
+        }
+        int& known = (*page)[character & 0xFF];
         if (known < 0) {
             INT advance = 0;
             GetCharWidth32W(floor_.measuring, character, character, &advance);
@@ -384,7 +391,6 @@ int wmain(int argc, wchar_t** argv)
     SendMessageW(floor_.list, LB_SETITEMHEIGHT, 0, 13);
     floor_.measuring = CreateCompatibleDC(nullptr);
     SelectObject(floor_.measuring, floor_.font);
-    floor_.characterWidths.assign(0x10000, -1);
     floor_.status = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, floor_.window, nullptr,
                                     instance, nullptr);
     int panels[] = {205, 515, -1};
