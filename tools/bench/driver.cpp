@@ -412,7 +412,8 @@ public:
         // the two-letter query's results on screen. The floor answers before a keystroke returns;
         // the cookbook says it is searching at each keystroke and replaces that with what it found,
         // and only the newest query's answer is shown: a change of its texts after the second
-        // keystroke is that answer.
+        // keystroke is that answer (the first query's answer may have been shown before it, with
+        // the same words).
         const auto texts = [&] {
             std::vector<std::wstring> all;
             for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -427,9 +428,14 @@ public:
             waitFor([&] { return count() == 0; });
             Sleep(100);
             const double first = type(text.substr(0, 1));
-            const auto searching = texts();
+            // The texts are read at once after the keystroke: the program answers a message sent
+            // to it before it takes the answer its search thread posts.
+            const std::wstring letters = text.substr(0, 2);
             const double from = Now();
-            const double second = type(text.substr(0, 2));
+            SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(letters.c_str()));
+            const auto searching = texts();
+            Paint(window);
+            const double second = Now() - from;
             if (program_.searchCommand)
                 waitFor([&] { return texts() != searching && count() > 0; });
             Paint(window);
