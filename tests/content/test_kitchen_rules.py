@@ -72,7 +72,7 @@ MEASURE_WORDS = frozenset("""
     пакетчета пакет пакета щипка щипки корен корена лентичка лентички консерва консерви кутия кутии
     пръчка пръчки клонче клончета бучка бучки шепа шепи чаша чаши парче парчета кора кори половинка
     половинки кубче кубчета кофичка кофички звездичка звездички буркан буркана бутилка бутилки пъпка
-    пъпки""".split())
+    пъпки пръчица пръчици""".split())
 EGG_RE = re.compile(r"\b(?:яйц[еа]|жълтъка?|белтъка?)\b")
 # Masculine nouns of the kitchen: the plain plural, and the counted form a number takes.
 COUNTED_FORMS = {
@@ -119,7 +119,7 @@ AMOUNT = r"(\d+(?:,\d+)?(?: \d+/\d+)?|\d+/\d+) (мл|л|с\.л\.|ч\.л\.)"
 ACID_LINE_RE = re.compile(rf"^{AMOUNT} (?:(?:винен |ябълков )?оцет(?: (\d+(?:,\d+)?) %)?"
                           r"|(лимонов сок)|(лимонена киселина))")
 # The rule as the preserving advice states it, per jar volume.
-ACID_RULE_RE = re.compile(r"на всеки (\d+) мл обем на буркана – поне 1 с\.л\. \((\d+) мл\) оцет (\d+) %, "
+ACID_RULE_RE = re.compile(r"на всеки (\d+) мл обем на буркана – поне \d+ с\.л\. \((\d+) мл\) оцет (\d+) %, "
                           r"2 с\.л\. \((\d+) мл\) лимонов сок или (1/2|\d+) ч\.л\. лимонена киселина")
 
 
@@ -178,8 +178,91 @@ FREEZING_RULE_RES = (re.compile(r"-20 °C"), re.compile(r"24 часа"), re.comp
                      re.compile(r"седмица"))
 RAW_FISH_DISHES = ("Лакерда", "Маринована скумрия")
 # Dishes whose eggs are eaten as they are, whipped or stirred in but never heated through.
-RAW_EGG_DISHES = ("Тирамису", "Шоколадов мус", "Лимонов мус", "Салата Цезар")
+RAW_EGG_DISHES = ("Тирамису", "Шоколадов мус", "Лимонов мус", "Салата Цезар", "Лимонов сорбет", "Уиски сауър")
 PASTEURISED_RE = re.compile(r"пастьоризиран")
+# Creams whose yolks are never baked: the yolks are pasteurised or cooked to a safe heat, stated.
+COLD_CREAM_EGG_DISHES = ("Торта Малакоф", "Торта Добош", "Пасха с извара")
+# Eggs cooked gently (over steam, or kept below the boil) are safe only once they reach 71 °C.
+SAFE_EGG_CELSIUS = 71
+GENTLE_HEAT_RE = re.compile(r"водна баня|къкреща вода|без да кипва|без да заври")
+BAKED_OR_FRIED_RE = re.compile(r"фурна|пече|пекат|пърж", re.IGNORECASE)
+EGG_IN_METHOD_RE = re.compile(r"яйц|жълтъ|белтъ", re.IGNORECASE)
+CELSIUS_RE = re.compile(r"(\d+) °C")
+
+# --- the acid rule against the tested doses -------------------------------------------------------
+
+# The tested doses for a jar of 946 ml, which acidify alike: 60 ml vinegar of 5 %, 30 ml lemon juice or
+# 2,5 ml (1/2 ч.л.) citric acid.
+TESTED_JAR_ML = 946
+TESTED_VINEGAR = (60, 5)
+TESTED_LEMON_ML = 30
+TESTED_CITRIC_ML = Fraction(5, 2)
+MAX_ACID_SPREAD = Fraction(5, 4)  # the rule's three doses may differ by a quarter at most
+# "за заливката сварете на 1 л вода 250 мл оцет 9 %"
+BRINE_RULE_RE = re.compile(r"на (\d+) л вода (\d+) мл оцет (\d+) %")
+VOLUME = r"(\d+(?:,\d+)?) (мл|л)"
+WATER_LINE_RE = re.compile(rf"^{VOLUME} (?:\w+ )?вода$")
+STRONG_VINEGAR_LINE_RE = re.compile(rf"^{VOLUME} (?:\w+ )?оцет (\d+(?:,\d+)?) %$")
+
+
+def tested_doses(rule):
+    """How many tested doses for its jar each of the rule's three acids gives: vinegar, lemon, citric."""
+    jar, vinegar_ml, strength, lemon_ml, citric_ml = rule
+    per_tested_jar = Fraction(TESTED_JAR_ML, jar)
+    vinegar = Fraction(vinegar_ml * strength, TESTED_VINEGAR[0] * TESTED_VINEGAR[1])
+    return tuple(dose * per_tested_jar for dose in (vinegar, Fraction(lemon_ml, TESTED_LEMON_ML),
+                                                     citric_ml / TESTED_CITRIC_ML))
+
+
+def millilitres(amount, unit):
+    return number_value(amount) * SPOONS_ML[unit]
+
+
+def brine(products):
+    """(water ml, vinegar ml at the strength of the rule's vinegar) of a vinegar brine, or None."""
+    lines = products.split("\r\n")
+    water = [millilitres(*m.groups()) for line in lines if (m := WATER_LINE_RE.match(line))]
+    vinegar = [(millilitres(*m.groups()[:2]), number_value(m.group(3)))
+               for line in lines if (m := STRONG_VINEGAR_LINE_RE.match(line))]
+    if len(water) != 1 or not vinegar:
+        return None
+    return water[0], vinegar
+
+
+def underheated_egg_steps(products, burn):
+    """Steps that cook unpasteurised eggs gently, never bake or fry them after, and name no safe heat."""
+    eggs = [line for line in products.split("\r\n")[1:] if EGG_RE.search(line)]
+    if all(PASTEURISED_RE.search(line) for line in eggs):
+        return []
+    steps = burn.split("\r\n")
+    found = []
+    for number, step in enumerate(steps):
+        window = " ".join(steps[number:number + 2])
+        if not GENTLE_HEAT_RE.search(step) or not EGG_IN_METHOD_RE.search(window):
+            continue
+        if any(BAKED_OR_FRIED_RE.search(later) for later in steps[number + 1:]):
+            continue
+        if not any(int(t) >= SAFE_EGG_CELSIUS for t in CELSIUS_RE.findall(window)):
+            found.append(step)
+    return found
+
+
+# --- meat that rests, cured pork, game, wild mushrooms ---------------------------------------------
+
+RAW_MEAT_RE = re.compile(r"месо|кайма|пиле|пилешк|пуйк|пуешк|агне|агнешк|свинск|телешк|говежд|дроб|крачета|"
+                         r"риба|шаран|скумри|филе", re.IGNORECASE)
+# "оставя се да престои на хладно": a cool room is no place for raw meat; a fridge (up to 4 °C) is.
+RESTS_IN_THE_COOL_RE = re.compile(r"[^.]*(?:престо|оставя|почива)[^.]*на (?:хладно|студено)\b(?![^.]*до 4 °C)[^.]*",
+                                  re.IGNORECASE)
+TRICHINELLA_RISK_RE = re.compile(r"глиган", re.IGNORECASE)
+CURED_RE = re.compile(r"нитритна сол")
+PORK_RE = re.compile(r"свинск|сланин", re.IGNORECASE)
+TRICHINELLA_RE = re.compile(r"изследван\w* за трихинела")
+# A sausage dried in its casing keeps only with nitrite salt; one without it is eaten fresh.
+CASING_RE = re.compile(r"черва|стомах")
+DRIED_RE = re.compile(r"(?<!не )се суш(?:ат|и)\b")
+WILD_MUSHROOM_RE = re.compile(r"горск\w* гъби|манатарк|масловк|сърнел|пачи крак", re.IGNORECASE)
+IDENTIFIED_RE = re.compile(r"разпознат\w* със сигурност")
 
 SPIRIT_WORDS = ALCOHOL_WORDS + ("текила", "бренди", "вермут", "узо", "пелин", "шампанско", "пенливо")
 SPIRIT_RE = re.compile(r"\b(?:" + "|".join(SPIRIT_WORDS) + r")\b", re.IGNORECASE)
@@ -187,6 +270,8 @@ STRENGTH_RE = re.compile(r"\(\d+(?:,\d+)?% об\.\)")
 
 # --- wrapping of the advice texts ----------------------------------------------------------------
 
+# A Latin letter typed into a Bulgarian word looks right and breaks search and sorting.
+MIXED_SCRIPT_RE = re.compile(r"\b(?=\w*[a-zA-Z])(?=\w*[\u0400-\u04ff])\w+\b")
 MAX_ADVICE_LINE = 78
 SENTENCE_END = (".", "!", "?", ":")
 # A line never starts with a unit or a dash: they move down together with the word before them.
@@ -277,6 +362,53 @@ class Rules(unittest.TestCase):
         self.assertEqual(doses_needed("За 6 буркана по 720 мл", rule), Fraction(27, 5))
         self.assertEqual(acid_rule("на всеки 800 мл обем на буркана – поне 1 с.л. (15 мл) оцет 9 %,\n"
                                    "2 с.л. (30 мл) лимонов сок или 1/2 ч.л. лимонена киселина"), rule)
+        self.assertEqual(acid_rule("на всеки 800 мл обем на буркана – поне 2 с.л. (30 мл) оцет 9 %,\n"
+                                   "2 с.л. (30 мл) лимонов сок или 1/2 ч.л. лимонена киселина"),
+                         (800, 30, 9, 30, Fraction(5, 2)))
+
+    def test_tested_doses(self):
+        self.assertEqual(tested_doses((946, 60, 5, 30, Fraction(5, 2))), (1, 1, 1))
+        self.assertEqual(tested_doses((473, 15, 9, 30, Fraction(5, 2)))[0], Fraction(9, 10))
+
+    def test_brine(self):
+        cases = (("За 6 буркана по 720 мл\r\n1,5 л вода\r\n400 мл оцет 9 %\r\n2 с.л. сол", (1500, [(400, 9)])),
+                 ("За 1 съд\r\n5 л вода\r\n1,25 л оцет 9 %", (5000, [(1250, 9)])),
+                 ("За 4 порции\r\n3 л вода\r\n100 мл оцет", None),
+                 ("За 4 порции\r\n100 мл оцет 9 %", None))
+        for products, expected in cases:
+            with self.subTest(products=products):
+                self.assertEqual(brine(products), expected)
+
+    def test_underheated_egg_steps(self):
+        cream = "За 1 торта\r\n3 жълтъка\r\n100 г захар"
+        cases = (("1. Жълтъците се бъркат на водна баня, докато се сгъстят.\r\n2. Охлажда се.", 1),
+                 ("1. Жълтъците се бъркат на водна баня до 75 °C.\r\n2. Охлажда се.", 0),
+                 ("1. Купата се слага над леко къкреща вода.\r\n2. Жълтъците се бъркат до 72 °C.", 0),
+                 ("1. Жълтъците се бъркат на водна баня до 65 °C.", 1),
+                 ("1. Жълтъците се бъркат на водна баня.\r\n2. Пече се във фурна.", 0),
+                 ("1. Шоколадът се разтопява на водна баня.\r\n2. Охлажда се.\r\n3. Вбъркват се жълтъците.", 0))
+        for burn, faults in cases:
+            with self.subTest(burn=burn):
+                self.assertEqual(len(underheated_egg_steps(cream, burn)), faults)
+        self.assertEqual(underheated_egg_steps("За 6 порции\r\n3 пастьоризирани яйца", cases[0][0]), [])
+
+    def test_rests_in_the_cool(self):
+        cool = ("Оставя се да престои на хладно няколко часа.", "Почива още 12 часа на студено.")
+        fridge = ("Оставя се да престои в хладилника няколко часа.", "Почива още 12 часа на студено (до 4 °C).",
+                  "Съхраняват се на хладно и сухо.")
+        for text in cool:
+            with self.subTest(cool=text):
+                self.assertIsNotNone(RESTS_IN_THE_COOL_RE.search(text))
+        for text in fridge:
+            with self.subTest(fridge=text):
+                self.assertIsNone(RESTS_IN_THE_COOL_RE.search(text))
+
+    def test_mixed_script(self):
+        self.assertEqual(MIXED_SCRIPT_RE.findall("с джодженa и Piper nigrum, 180 °C"), ["джодженa"])
+
+    def test_dried(self):
+        self.assertIsNotNone(DRIED_RE.search("Луканките се окачват да се сушат на проветриво място."))
+        self.assertIsNone(DRIED_RE.search("Бахурът е пресен продукт и не се суши."))
 
     def test_ragged_lines(self):
         even = "Заглавие\n" + "дума " * 15 + "\nпродължение.\n\nКраят на абзаца.\nНов ред."
@@ -326,6 +458,93 @@ class Safety(unittest.TestCase):
                 self.assertTrue(eggs, "no eggs listed")
                 self.assertEqual([line for line in eggs if not PASTEURISED_RE.search(line)], [])
 
+    def test_yolks_of_cold_creams_are_pasteurised_or_cooked(self):
+        recipes = {name: (products, burn) for _, name, products, burn in catalogue(self)}
+        for name in COLD_CREAM_EGG_DISHES:
+            with self.subTest(dish=name):
+                self.assertIn(name, recipes)
+                products, burn = recipes[name]
+                eggs = [line for line in products.split("\r\n") if EGG_RE.search(line)]
+                self.assertTrue(eggs, "no eggs listed")
+                if all(PASTEURISED_RE.search(line) for line in eggs):
+                    continue
+                heats = [int(t) for step in burn.split("\r\n") if EGG_IN_METHOD_RE.search(step)
+                         for t in CELSIUS_RE.findall(step)]
+                self.assertTrue(any(t >= SAFE_EGG_CELSIUS for t in heats),
+                                f"the yolks are pasteurised or the method cooks them to {SAFE_EGG_CELSIUS} °C")
+
+    def test_the_acid_rule_gives_three_equal_tested_doses(self):
+        rule = acid_rule(read_text(self, "Favour Advice", "Konservirane.txt"))
+        self.assertIsNotNone(rule, "the preserving advice states the acid rule per jar volume")
+        doses = tested_doses(rule)
+        for acid, dose in zip(("vinegar", "lemon juice", "citric acid"), doses):
+            with self.subTest(acid=acid):
+                self.assertGreaterEqual(dose, 1, f"{float(dose):.2f} of the tested dose")
+        self.assertLessEqual(max(doses) / min(doses), MAX_ACID_SPREAD,
+                             f"the three acids are not equal: {[round(float(d), 2) for d in doses]}")
+
+    def test_vinegar_brines_keep_the_brine_rule(self):
+        advice = " ".join(read_text(self, "Favour Advice", "Konservirane.txt").split())
+        match = BRINE_RULE_RE.search(advice)
+        self.assertIsNotNone(match, "the preserving advice states how much vinegar goes to a litre of water")
+        water_l, vinegar_ml, strength = map(int, match.groups())
+        checked = 0
+        for table, name, products, _ in catalogue(self):
+            found = brine(products)
+            if found is None:
+                continue
+            checked += 1
+            water, vinegars = found
+            acid = sum(ml * percent for ml, percent in vinegars)
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertGreaterEqual(acid / water, Fraction(vinegar_ml * strength, 1000 * water_l),
+                                        f"{float(acid / strength):.0f} мл оцет {strength} % to {float(water):.0f} мл вода")
+        self.assertGreater(checked, 0, "no vinegar brine found")
+
+    def test_gently_cooked_eggs_reach_a_safe_heat(self):
+        for table, name, products, burn in catalogue(self):
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertEqual(underheated_egg_steps(products, burn), [],
+                                 f"eggs cooked gently name the {SAFE_EGG_CELSIUS} °C they reach")
+
+    def test_raw_meat_rests_in_the_fridge(self):
+        for table, name, products, burn in catalogue(self):
+            if not RAW_MEAT_RE.search(products):
+                continue
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertEqual([m.group(0).strip() for m in RESTS_IN_THE_COOL_RE.finditer(burn)], [],
+                                 "in the fridge, not in the cool")
+
+    def test_cured_pork_and_wild_boar_are_tested_for_trichinella(self):
+        found = 0
+        for table, name, products, burn in catalogue(self):
+            if not (TRICHINELLA_RISK_RE.search(products) or (CURED_RE.search(products) and PORK_RE.search(products))):
+                continue
+            found += 1
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertRegex(burn, TRICHINELLA_RE)
+        self.assertGreater(found, 0, "no cured pork or game found")
+
+    def test_dried_sausages_carry_nitrite_salt(self):
+        dried = 0
+        for table, name, products, burn in catalogue(self):
+            if not (CASING_RE.search(products) and DRIED_RE.search(burn)):
+                continue
+            dried += 1
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertRegex(products, CURED_RE, "dried without nitrite salt: make it a fresh sausage")
+        self.assertGreater(dried, 0, "no dried sausage found")
+
+    def test_wild_mushrooms_are_only_ones_known_for_sure(self):
+        found = 0
+        for table, name, products, burn in catalogue(self):
+            if not WILD_MUSHROOM_RE.search(products):
+                continue
+            found += 1
+            with self.subTest(recipe=f"{table}: {name}"):
+                self.assertRegex(burn, IDENTIFIED_RE)
+        self.assertGreater(found, 0, "no wild mushrooms found")
+
     def test_every_drink_in_the_energy_table_names_its_strength(self):
         db = open_db(self, "Favour Advice", "energy.fad")
         drinks = [name for (name,) in db.execute('SELECT "Продукти/100 грама" FROM energy') if SPIRIT_RE.search(name)]
@@ -349,6 +568,11 @@ class HouseStyle(unittest.TestCase):
         for where, text in self.texts():
             with self.subTest(text=where):
                 self.assertEqual(preposition_faults(text), [])
+
+    def test_no_word_mixes_latin_and_cyrillic_letters(self):
+        for where, text in self.texts():
+            with self.subTest(text=where):
+                self.assertEqual(MIXED_SCRIPT_RE.findall(text), [])
 
     def test_counted_items(self):
         for table, name, products, _ in catalogue(self):
