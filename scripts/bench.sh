@@ -2,8 +2,9 @@
 # The speed and memory benchmark (not part of the tests): builds the program and the benchmark's
 # own programs, makes catalogues whose "Пролет" holds 10,000 and 100,000 recipes, runs the real
 # program and the floor program alternately under Wine on a virtual display, drives them from
-# outside (the category, the find, the search over everything with its index built anew) and
-# prints a table of medians and ratios with the machine's core count and load.
+# outside (the category, the list's keys, the find, the search over everything with its index
+# built anew, one letter typed and at once a second) and prints a table of medians and ratios with
+# the machine's core count and load.
 # Usage: bash scripts/bench.sh [ROUNDS [REPEATS]]
 # It measures the program for every Windows (i686) where this machine runs 32-bit code, the 64-bit
 # edition otherwise.

@@ -23,6 +23,11 @@ std::string SelectField(const std::string& table, const std::string& field)
     return "SELECT " + field + " FROM " + table + " WHERE rowid = ?";
 }
 
+std::string SelectRow(const std::string& table)
+{
+    return "SELECT * FROM " + table + " WHERE rowid = ?";
+}
+
 std::string SelectFieldFrom(const std::string& table, const std::string& field)
 {
     return "SELECT rowid, " + field + " FROM " + table + " WHERE rowid >= ? ORDER BY rowid";
@@ -51,7 +56,7 @@ void Table::Open()
     ReadRowids();
     current_ = 0;
     active_ = true;
-    changed_.Notify();
+    NotifyChanged();
 }
 
 void Table::Close()
@@ -62,16 +67,17 @@ void Table::Close()
     fields_.clear();
     rowids_.clear();
     readers_.clear();
+    rowReader_.reset();
     current_ = 0;
     pending_.reset();
-    changed_.Notify();
+    NotifyChanged();
 }
 
 void Table::First()
 {
     RequireOpen();
     current_ = 0;
-    changed_.Notify();
+    NotifyChanged();
 }
 
 void Table::Next()
@@ -80,14 +86,14 @@ void Table::Next()
     if (current_ == rowids_.size())
         return;
     ++current_;
-    changed_.Notify();
+    NotifyChanged();
 }
 
 void Table::MoveToPosition(std::size_t position)
 {
     RequireOpen();
     current_ = std::min(position, rowids_.size());
-    changed_.Notify();
+    NotifyChanged();
 }
 
 bool Table::Eof() const
@@ -181,7 +187,7 @@ void Table::ReadTexts(std::wstring_view field, const std::function<void(std::wst
             failure = std::current_exception();
         }
     }
-    changed_.Notify();
+    NotifyChanged();
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -229,7 +235,7 @@ void Table::Post()
     pending_.reset();
     rowids_.push_back(sqlite3_last_insert_rowid(connection_.Handle()));
     current_ = rowids_.size() - 1;
-    changed_.Notify();
+    NotifyChanged();
 }
 
 void Table::Delete()
@@ -244,7 +250,7 @@ void Table::Delete()
     rowids_.erase(rowids_.begin() + static_cast<std::ptrdiff_t>(current_));
     if (current_ == rowids_.size() && current_ > 0)
         --current_;
-    changed_.Notify();
+    NotifyChanged();
     if (!removed)
         throw base::Error(messages::RowDeleted(name_));
 }
@@ -266,12 +272,30 @@ void Table::Refresh()
         current_ = static_cast<std::size_t>(same - rowids_.begin());
     else
         current_ = rowids_.empty() ? 0 : std::min(position, rowids_.size() - 1);
-    changed_.Notify();
+    NotifyChanged();
 }
 
 Subscription Table::OnChange(std::function<void()> observer)
 {
     return changed_.Subscribe(std::move(observer));
+}
+
+// The views bound to the table each read their field of the new current row: reading the row once,
+// whole, saves a statement and a lock of the file per view. The row is kept only while the change
+// is announced, so a value read later is read from the file again.
+void Table::NotifyChanged()
+{
+    struct Announcing {
+        const Table& table;
+        bool& flag;
+        Announcing(const Table& t, bool& f) : table(t), flag(f) { flag = true; }
+        ~Announcing()
+        {
+            flag = false;
+            table.announcedRow_.reset();
+        }
+    } announcing{*this, announcing_};
+    changed_.Notify();
 }
 
 void Table::RequireOpen() const
@@ -320,6 +344,7 @@ void Table::ReadFieldNames()
     fields_ = std::move(fields);
     readers_.clear();
     readers_.resize(fields_.size());
+    rowReader_.reset();
 }
 
 void Table::ReadRowids()
@@ -333,6 +358,27 @@ void Table::ReadRowids()
 
 std::optional<Table::Value> Table::ReadValue(std::int64_t rowid, std::size_t field) const
 {
+    if (announcing_) {
+        if (!announcedRow_ || announcedRow_->first != rowid) {
+            if (!rowReader_)
+                rowReader_.emplace(connection_.Handle(), SelectRow(QuoteIdentifier(stored_name_)));
+            struct Rewind {
+                Statement& statement;
+                ~Rewind() { statement.Reset(); }
+            } rewind{*rowReader_};
+            rowReader_->Bind(1, rowid);
+            std::optional<std::vector<Value>> values;
+            if (rowReader_->Step()) {
+                values.emplace();
+                for (std::size_t column = 0; column < fields_.size(); ++column)
+                    values->push_back(rowReader_->Text(static_cast<int>(column)));
+            }
+            announcedRow_.emplace(rowid, std::move(values));
+        }
+        if (!announcedRow_->second)
+            return std::nullopt;
+        return (*announcedRow_->second)[field];
+    }
     std::optional<Statement>& reader = readers_[field];
     if (!reader)
         reader.emplace(connection_.Handle(), SelectField(QuoteIdentifier(stored_name_), QuoteIdentifier(fields_[field])));

@@ -17,7 +17,8 @@ namespace data {
 
 // Which rows there are, and their order, is read at Open and Refresh (by rowid, as they were
 // stored), so every pass lists them alike; field values are read from the file each time they are
-// asked for, so a value is never older than the file. A row another connection deleted keeps its
+// asked for, so a value is never older than the file. While a change is announced, the views that
+// follow the table read the new current row once, whole, and share it. A row another connection deleted keeps its
 // place until Refresh but has no values: FieldText throws, FieldValue and ValueAt give nullopt.
 // Field names match regardless of case. Anything that needs rows or fields throws base::Error
 // while the table is closed.
@@ -92,6 +93,8 @@ private:
     void ReadRowids();
     // nullopt when the row is no longer in the file.
     std::optional<Value> ReadValue(std::int64_t rowid, std::size_t field) const;
+    // Announces a change to the observers.
+    void NotifyChanged();
 
     Connection& connection_;
     std::wstring name_;
@@ -102,6 +105,11 @@ private:
     // prepared when the field is first read and kept while the table is open.
     std::vector<std::int64_t> rowids_;
     mutable std::vector<std::optional<Statement>> readers_;
+    // While a change is announced: the row read whole for the observers (rowid and values; no
+    // values when the row is gone), and the statement that reads it.
+    bool announcing_ = false;
+    mutable std::optional<std::pair<std::int64_t, std::optional<std::vector<Value>>>> announcedRow_;
+    mutable std::optional<Statement> rowReader_;
     std::size_t current_ = 0;
     std::optional<PendingRow> pending_;
     ChangeSignal changed_;

@@ -50,26 +50,38 @@ void ListBox::Add(const std::wstring& item)
         return;
     if (const int width = TextWidth(item); width > widest_) {
         widest_ = width;
-        Send(LB_SETHORIZONTALEXTENT, widest_);
+        if (!Updating())
+            Send(LB_SETHORIZONTALEXTENT, widest_);
     }
+}
+
+void ListBox::OnEndUpdate()
+{
+    if (horizontalScroll_)
+        Send(LB_SETHORIZONTALEXTENT, widest_);
 }
 
 // A long list is filled entry by entry: asking the system to measure each one would cost more than
 // the fill itself. Each character's advance width is read once per font and the widths are added
-// up; an entry with a character outside the Basic Multilingual Plane is measured whole.
+// up; an entry with a character outside the Basic Multilingual Plane is measured whole. The font is
+// asked for once per update (a fill), and otherwise once per entry.
 int ListBox::TextWidth(const std::wstring& item) const
 {
-    const auto font = reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT));
+    if (!fontKnown_ || !Updating()) {
+        const auto font = reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT));
+        if (font != measuredFont_) {
+            for (auto& page : characterWidths_)
+                page.reset();
+            measuredFont_ = font;
+        }
+        fontKnown_ = Updating();
+    }
     if (!measuring_)
         measuring_.reset(CreateCompatibleDC(nullptr));
-    if (font != measuredFont_) {
-        characterWidths_.clear();
-        measuredFont_ = font;
-    }
     // The font is put into the DC only to read from it, and goes out again, so that whoever owns
     // it can delete it.
     const auto withFont = [&](const auto& read) {
-        const HGDIOBJ old = SelectObject(measuring_.get(), font);
+        const HGDIOBJ old = SelectObject(measuring_.get(), measuredFont_);
         read(measuring_.get());
         SelectObject(measuring_.get(), old);
     };
@@ -80,20 +92,28 @@ int ListBox::TextWidth(const std::wstring& item) const
             withFont([&](HDC dc) { GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size); });
             return size.cx + kTextMargin;
         }
-        auto known = characterWidths_.find(character);
-        if (known == characterWidths_.end()) {
+        auto& page = characterWidths_[character >> 8];
+        if (!page) {
+            page = std::make_unique<WidthPage>();
+            page->fill(-1);
+        }
+        int& known = (*page)[character & 0xFF];
+        if (known < 0) {
             INT advance = 0;
             withFont([&](HDC dc) { GetCharWidth32W(dc, character, character, &advance); });
-            known = characterWidths_.emplace(character, advance).first;
+            known = advance;
         }
-        width += known->second;
+        width += known;
     }
     return width + kTextMargin;
 }
 
 void ListBox::OnFontChanged()
 {
-    characterWidths_.clear();
+    for (auto& page : characterWidths_)
+        page.reset();
+    fontKnown_ = false;
+    measuredFont_ = nullptr;
     if (!horizontalScroll_)
         return;
     widest_ = 0;

@@ -4,9 +4,10 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -42,6 +43,8 @@ public:
 protected:
     // The entries are measured again in the new font.
     void OnFontChanged() override;
+    // The sideways extent follows the widest entry once per update, not once per wider entry.
+    void OnEndUpdate() override;
 
 private:
     static constexpr int kTextMargin = 6;
@@ -50,7 +53,10 @@ private:
     int widest_ = 0;  // the widest entry added since the list was last emptied, in pixels
     mutable MemoryDc measuring_;
     mutable HGDIOBJ measuredFont_ = nullptr;  // the font the widths belong to
-    mutable std::unordered_map<wchar_t, int> characterWidths_;
+    mutable bool fontKnown_ = false;          // measuredFont_ is the list's font
+    // Advance widths by character, in pages of 256 made when first needed; -1: not read yet.
+    using WidthPage = std::array<int, 256>;
+    mutable std::array<std::unique_ptr<WidthPage>, 256> characterWidths_;
 };
 
 class Edit : public Control {

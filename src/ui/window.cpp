@@ -275,11 +275,14 @@ void Control::SetFontHandle(HFONT font)
 
 void Control::BeginUpdate()
 {
+    updating_ = true;
     Send(WM_SETREDRAW, FALSE);
 }
 
 void Control::EndUpdate()
 {
+    updating_ = false;
+    OnEndUpdate();
     Send(WM_SETREDRAW, TRUE);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

@@ -95,6 +95,7 @@ public:
     // Switches redrawing off while the control changes many times, then repaints once.
     void BeginUpdate();
     void EndUpdate();
+    bool Updating() const { return updating_; }
 
     // Called by the parent window with the routed messages.
     virtual void OnCommandNotification(WORD) {}
@@ -114,6 +115,9 @@ protected:
     virtual void OnColorChanged(COLORREF) {}
     // Runs after the control has taken a new font.
     virtual void OnFontChanged() {}
+    // Runs at the end of an update, before the control is drawn again: what a control works out
+    // from all its changes (a list's widest entry) is shown once, not after each change.
+    virtual void OnEndUpdate() {}
     struct CreateArgs {
         const wchar_t* className = nullptr;
         HWND parent = nullptr;
@@ -133,6 +137,7 @@ private:
     Brush brush_;
     HCURSOR cursor_ = nullptr;
     PopupMenu* popupMenu_ = nullptr;
+    bool updating_ = false;
 };
 
 HINSTANCE Instance();

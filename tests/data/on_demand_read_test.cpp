@@ -97,6 +97,23 @@ TEST_F(OnDemandReadTest, AValueChangedThroughAnotherConnectionIsReadAsItIsNow)
     EXPECT_EQ(table.ValueAt(3, L"Burn"), L"пече се 40 минути");
 }
 
+TEST_F(OnDemandReadTest, ViewsFollowingAMoveReadTheNewRowAndLaterReadsReadTheFileAgain)
+{
+    data::Table& table = Autumn();
+    std::vector<std::pair<std::optional<std::wstring>, std::optional<std::wstring>>> shown;
+    const data::Subscription views = table.OnChange([&] { shown.emplace_back(table.FieldValue(L"name"), table.FieldValue(L"Burn")); });
+    table.MoveToPosition(3);
+    table.MoveToPosition(1);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], std::pair(std::optional<std::wstring>(L"Мусака"), std::optional<std::wstring>(L"пече се")));
+    EXPECT_EQ(shown[1], std::pair(std::optional<std::wstring>(L"Кашкавал пане"), std::optional<std::wstring>()));
+    // The reads above must not keep the file locked against the other connection, nor keep old values.
+    test_support::RunSql(kFile, "UPDATE \"Есен\" SET Burn = 'пържи се' WHERE name = 'Кашкавал пане'");
+    EXPECT_EQ(table.FieldValue(L"Burn"), L"пържи се");
+    table.MoveToPosition(1);
+    EXPECT_EQ(shown.back().second, L"пържи се");
+}
+
 TEST_F(OnDemandReadTest, TheLastRowIsReadAndNothingBeyondIt)
 {
     data::Table& table = Autumn();

@@ -48,13 +48,32 @@ TEST_F(ListBoxTest, TheScrollReachesTheEndOfTheWidestEntry)
         {"quotes and a dash outside the Cyrillic block", {L"Торта „Гараш“ — класическа рецепта", L"Торта Гараш"}},
         {"Latin and digits", {L"Crème brûlée 2", L"Pavlova"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        list.Clear();
-        for (const auto& entry : c.entries)
-            list.Add(entry);
-        EXPECT_NEAR(Extent(), WidestMeasured(c.entries), 2);
+    for (const bool inOneUpdate : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (inOneUpdate ? ", added in one update" : ", added one by one"));
+            list.Clear();
+            if (inOneUpdate)
+                list.BeginUpdate();
+            for (const auto& entry : c.entries)
+                list.Add(entry);
+            if (inOneUpdate)
+                list.EndUpdate();
+            EXPECT_NEAR(Extent(), WidestMeasured(c.entries), 2);
+        }
     }
+}
+
+TEST_F(ListBoxTest, AFillInOneUpdateSetsTheScrollOnceAtItsEnd)
+{
+    list.Add(L"Боб");
+    const int before = Extent();
+    const std::vector<std::wstring> entries{L"Боб", L"Таратор", L"Пролетна супа с киселец и яйца"};
+    list.BeginUpdate();
+    for (const auto& entry : entries)
+        list.Add(entry);
+    EXPECT_EQ(Extent(), before) << "the scroll is not set again for each wider entry";
+    list.EndUpdate();
+    EXPECT_NEAR(Extent(), WidestMeasured(entries), 2);
 }
 
 TEST_F(ListBoxTest, ANewFontMeasuresTheEntriesAgain)

@@ -1,7 +1,7 @@
 // The benchmark driver: starts the cookbook and the floor program alternately on prepared program
 // folders, drives them from outside as a user would (a menu command, the find dialog, the list's
 // keyboard, the search over everything: its index built, a query typed letter by letter, results
-// for it on screen) and prints one line per measurement: "PROGRAM SIZE WHAT VALUE". Times are in
+// for it on screen, one letter and at once a second) and prints one line per measurement: "PROGRAM SIZE WHAT VALUE". Times are in
 // milliseconds, from sending the request to the window being painted; memory in MiB, read from
 // the Linux side of the Wine process (/proc through drive Z:).
 // Usage: bench_driver ROUNDS REPEATS FILL_ID FIND_ID SEARCH_ID FIND_TEXT SEARCH_TEXT SPLASH_MS FOLDER...
@@ -44,10 +44,10 @@ struct Program {
     UINT fillCommand = 0;
     UINT findCommand = 0;
     double startOffsetMs = 0;  // subtracted from the start time (the cookbook's splash)
-    bool selects = false;
-    // The cookbook's search over everything runs in a window of its own, on a thread of its own;
-    // the floor's in its main window, before the edit's change returns.
+    // The cookbook's search over everything runs on a thread of its own; the floor's before the
+    // edit's change returns. Each in a window of its own, of this class.
     UINT searchCommand = 0;
+    std::wstring searchClass;
 };
 
 struct Options {
@@ -132,20 +132,53 @@ std::string ReadWholeFile(const std::wstring& path)
     return text;
 }
 
-// The Linux process that has `image` (a Linux path) mapped: the Wine process running it.
-std::optional<std::wstring> LinuxProcessOf(const std::string& image)
+// The Linux file number (inode) of a file; drive Z: hands it over as the file's index.
+std::optional<unsigned long long> FileNumber(const std::wstring& path)
 {
+    Handle file{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr)};
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (file.value == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(file.value, &information))
+        return std::nullopt;
+    return (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+}
+
+// The Linux process that has the program `exe` mapped: the Wine process running it. Its maps name
+// the file by its resolved path, which differs from the one given when a folder on the way is a
+// symbolic link: the file is known by its number, and by its name for certainty.
+std::optional<std::wstring> LinuxProcessOf(const std::wstring& exe)
+{
+    const auto number = FileNumber(exe);
+    if (!number)
+        return std::nullopt;
+    const std::wstring wideName = exe.substr(exe.find_last_of(L"\\/") + 1);
+    std::string name(wideName.size() * 3, '\0');
+    name.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wideName.c_str(), static_cast<int>(wideName.size()),
+                                                            name.data(), static_cast<int>(name.size()), nullptr, nullptr)));
+    const auto mapsImage = [&](const std::string& maps) {
+        // Each line: address, permissions, offset, device, file number, path.
+        for (std::size_t at = 0; at < maps.size();) {
+            const std::size_t end = std::min(maps.find('\n', at), maps.size());
+            const std::string line = maps.substr(at, end - at);
+            at = end + 1;
+            unsigned long long inode = 0;
+            int path = 0;
+            if (std::sscanf(line.c_str(), "%*s %*s %*s %*s %llu %n", &inode, &path) >= 1 && inode == *number && path > 0 &&
+                line.size() >= name.size() + 1 && line.compare(line.size() - name.size() - 1, std::string::npos, "/" + name) == 0)
+                return true;
+        }
+        return false;
+    };
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &entry);
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     std::optional<std::wstring> found;
     do {
-        const std::wstring name = entry.cFileName;
-        if (name.empty() || !std::all_of(name.begin(), name.end(), iswdigit))
+        const std::wstring process = entry.cFileName;
+        if (process.empty() || !std::all_of(process.begin(), process.end(), iswdigit))
             continue;
-        if (ReadWholeFile(L"Z:\\proc\\" + name + L"\\maps").find(image) != std::string::npos) {
-            found = name;
+        if (mapsImage(ReadWholeFile(L"Z:\\proc\\" + process + L"\\maps"))) {
+            found = process;
             break;
         }
     } while (FindNextFileW(search, &entry));
@@ -164,21 +197,12 @@ std::pair<double, double> MemoryOf(const std::wstring& linuxProcess)
     return {field("VmRSS:"), field("RssAnon:")};
 }
 
-std::string LinuxPath(const std::wstring& windowsPath)
+// Another process's control text is read by asking the control, not with GetWindowText.
+std::wstring ControlText(HWND control)
 {
-    std::wstring full(MAX_PATH, L'\0');
-    full.resize(GetFullPathNameW(windowsPath.c_str(), MAX_PATH, full.data(), nullptr));
-    // Drive Z: is the Linux root.
-    if (full.size() < 2 || std::towupper(full[0]) != L'Z')
-        Fail(L"the program folders must be reached through drive Z: " + full);
-    std::string path;
-    for (std::size_t i = 2; i < full.size(); ++i) {
-        const wchar_t c = full[i] == L'\\' ? L'/' : full[i];
-        char utf8[8];
-        const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, utf8, sizeof utf8, nullptr, nullptr);
-        path.append(utf8, static_cast<std::size_t>(n));
-    }
-    return path;
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 // Makes the program paint whatever it has left to paint, and waits until it has.
@@ -225,9 +249,10 @@ public:
         Paint(window_);
         Report(program_, size_, "start", Now() - start - program.startOffsetMs);
         list_ = ChildOfClass(window_, L"ListBox");
-        if (!list_)
-            Fail(L"no list in " + exe);
-        const auto mapping = LinuxProcessOf(LinuxPath(exe));
+        view_ = ChildOfClass(window_, L"RICHEDIT50W");
+        if (!list_ || !view_)
+            Fail(L"no list or recipe view in " + exe);
+        const auto mapping = LinuxProcessOf(exe);
         if (!mapping)
             Fail(L"no Linux process maps " + exe);
         linuxProcess_ = *mapping;
@@ -275,19 +300,20 @@ public:
             if (SendMessageW(list_, LB_GETCURSEL, 0, 0) != count - 2)
                 Fail(L"the entry above the last is not selected");
         }
-        // Another process's control text is read by asking the control, not with GetWindowText.
-        if (HWND view = ChildOfClass(window_, L"RICHEDIT50W"); !view || SendMessageW(view, WM_GETTEXTLENGTH, 0, 0) == 0)
+        if (ControlText(view_).empty())
             Fail(L"the selected recipe is not shown");
         Report(program_, size_, "select", Median(times));
         Report(program_, size_, "select_in_view", Median(inView));
     }
 
+    // The find dialog finds the last entry: it is selected and its recipe shown.
     void Find(int repeats, const std::wstring& text, int count)
     {
         std::vector<double> times;
         for (int i = 0; i < repeats; ++i) {
-            // Both programs start from a list scrolled to its top.
-            Timed(window_, [&] { SendMessageW(list_, LB_SETTOPINDEX, 0, 0); });
+            // Both programs start from the first entry selected and shown, the list at its top.
+            Timed(window_, [&] { SendMessageW(list_, WM_KEYDOWN, VK_HOME, 0); });
+            const std::wstring before = ControlText(view_);
             Command(window_, program_.findCommand);
             const HWND dialog = WindowOf(process_.dwProcessId, L"#32770", true);
             if (!dialog)
@@ -299,6 +325,8 @@ public:
             }));
             if (SendMessageW(list_, LB_GETCURSEL, 0, 0) != count - 1)
                 Fail(L"the find did not reach the last entry");
+            if (const std::wstring after = ControlText(view_); after.empty() || after == before)
+                Fail(L"the find did not show the recipe it found");
         }
         Report(program_, size_, "find", Median(times));
     }
@@ -313,7 +341,7 @@ public:
         if (program_.searchCommand) {
             DeleteFileW((folder + L"\\Data\\pelnor_recepies.idx").c_str());
             Command(window_, program_.searchCommand);
-            while (!(window = WindowOf(process_.dwProcessId, L"TForm7", true))) {
+            while (!(window = WindowOf(process_.dwProcessId, program_.searchClass, true))) {
                 if (Now() - start > 10000)
                     Fail(L"no search window");
                 Sleep(1);
@@ -340,6 +368,9 @@ public:
         } else {
             DeleteFileW((folder + L"\\" + bench::kFloorIndexFile).c_str());
             Report(program_, size_, "index", Timed(window_, [&] { Command(window_, bench::kFloorIndex); }));
+            window = WindowOf(process_.dwProcessId, program_.searchClass, true);
+            if (!window)
+                Fail(L"no search window");
         }
         const HWND edit = ChildOfClass(window, L"Edit");
         const HWND results = ChildOfClass(window, WC_LISTVIEWW);
@@ -375,6 +406,44 @@ public:
             times.push_back(Now() - from);
         }
         Report(program_, size_, "search", Median(times));
+
+        // One letter and at once a second: the one-letter query, the slowest there is, must give
+        // way to the next keystroke. Timed: the longer keystroke, and from the second keystroke to
+        // the two-letter query's results on screen. The floor answers before a keystroke returns;
+        // the cookbook says it is searching at each keystroke and replaces that with what it found,
+        // and only the newest query's answer is shown: a change of its texts after the second
+        // keystroke is that answer (the first query's answer may have been shown before it, with
+        // the same words).
+        const auto texts = [&] {
+            std::vector<std::wstring> all;
+            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                if (wchar_t name[32]{}; GetClassNameW(child, name, 32) && _wcsicmp(name, L"Static") == 0)
+                    all.push_back(ControlText(child));
+            return all;
+        };
+        std::vector<double> keystrokes;
+        std::vector<double> answers;
+        for (int i = 0; i < repeats; ++i) {
+            type(L"щщщщщ");
+            waitFor([&] { return count() == 0; });
+            Sleep(100);
+            const double first = type(text.substr(0, 1));
+            // The texts are read at once after the keystroke: the program answers a message sent
+            // to it before it takes the answer its search thread posts.
+            const std::wstring letters = text.substr(0, 2);
+            const double from = Now();
+            SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(letters.c_str()));
+            const auto searching = texts();
+            Paint(window);
+            const double second = Now() - from;
+            if (program_.searchCommand)
+                waitFor([&] { return texts() != searching && count() > 0; });
+            Paint(window);
+            answers.push_back(Now() - from);
+            keystrokes.push_back(std::max(first, second));
+        }
+        Report(program_, size_, "two_letters_keystroke", Median(keystrokes));
+        Report(program_, size_, "two_letters_results", Median(answers));
     }
 
 private:
@@ -383,6 +452,7 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
     HWND list_ = nullptr;
+    HWND view_ = nullptr;  // the first recipe view
     std::wstring linuxProcess_;
 };
 
@@ -395,8 +465,7 @@ void Measure(const Program& program, const std::wstring& folder, const Options& 
     const int count = run.Fill(options.repeats);
     if (std::to_wstring(count) != size)
         Fail(program.name + L" listed " + std::to_wstring(count) + L" entries, not " + size);
-    if (program.selects)
-        run.Select(options.repeats, count);
+    run.Select(options.repeats, count);
     run.Find(options.repeats, options.findText, count);
     run.Memory("rss", "private");
     run.Search(options.repeats, folder, options.searchText);
@@ -415,10 +484,10 @@ int wmain(int argc, wchar_t** argv)
     }
     Options options{_wtoi(argv[1]), _wtoi(argv[2]), argv[6], argv[7], {argv + 9, argv + argc}};
     const Program velmora{L"velmora", L"velmora.exe", L"", L"TForm1", static_cast<UINT>(_wtoi(argv[3])),
-                          static_cast<UINT>(_wtoi(argv[4])), static_cast<double>(_wtoi(argv[8])), true,
-                          static_cast<UINT>(_wtoi(argv[5]))};
+                          static_cast<UINT>(_wtoi(argv[4])), static_cast<double>(_wtoi(argv[8])),
+                          static_cast<UINT>(_wtoi(argv[5])), L"TForm7"};
     const Program floor{L"floor", L"bench_floor.exe", L"Data\\pelnor_recepies.rec Пролет", bench::kFloorClass,
-                        bench::kFloorFill, bench::kFloorFind, 0, false, 0};
+                        bench::kFloorFill, bench::kFloorFind, 0, 0, bench::kFloorSearchClass};
     for (int round = 0; round < options.rounds; ++round) {
         for (const auto& folder : options.folders) {
             // Alternate which program goes first, so neither always meets a cooler cache.

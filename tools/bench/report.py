@@ -18,6 +18,8 @@ ROWS = [  # (label, what, unit)
     ("progress bar positions seen while building the index of {size}", "index_steps", ""),
     ("two-word query on {size}, changed field to results on screen", "search", "ms"),
     ("longest keystroke while typing the query on {size}", "keystroke", "ms"),
+    ("longest keystroke typing one letter and at once a second on {size}", "two_letters_keystroke", "ms"),
+    ("one letter and at once a second on {size}: second keystroke to its results on screen", "two_letters_results", "ms"),
     ("private memory with the search window open over {size}", "search_private", "MiB"),
     ("private memory the search added over {size}", "search_added", "MiB"),
 ]
