@@ -41,13 +41,14 @@ void CreateLastingWindows(LastingWindows& windows)
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
     // The own-recipe windows' views take the main window's background colour.
     const ui::Color viewColor = app::ReadColor(settings::SettingsFile::ForExecutable());
+    // The own recipes open where the add-recipe window, the first to show them, is made.
     windows.ownRecipes = std::make_unique<personal::RecipeStore>();
     personal::RecipeStore& ownRecipes = *windows.ownRecipes;
+    Form1->UseOwnRecipes(ownRecipes);
     Form4 = (windows.form4 = std::make_unique<TForm4>(ownRecipes, viewColor)).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
     Form3 = (windows.form3 = std::make_unique<TForm3>()).get();
     Form5 = (windows.form5 = std::make_unique<TForm5>(ownRecipes, viewColor)).get();
-    Form1->UseOwnRecipes(ownRecipes);
     app.SetStarting(false);
 }
 
