@@ -5,13 +5,14 @@
 #include "app/program.h"
 #include "app/text_zoom.h"
 #include "app/texts.h"
-#include "catalogue/categories.h"
 #include "catalogue/category_fill.h"
 #include "catalogue/recipe_search.h"
 #include "catalogue/search_places.h"
 #include "catalogue/search_texts.h"
 #include "catalogue/searchall.h"
+#include "output/texts.h"
 #include "personal/addrecepies.h"
+#include "personal/backup_commands.h"
 #include "personal/myrecepies.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
@@ -44,39 +45,23 @@ struct CommandSpec {
     void (TForm1::*handler)();
 };
 
+// The commands besides the categories', which come from catalogue::kCategories.
 const CommandSpec kCommands[] = {
     {L"Izhod", L"Изход", L"Излез от кухнята", L"Меню", 8, &TForm1::IzhodExecute},
-    {L"Prolet", L"Пролет", L"Какво да сготвим през пролетта ?", L"Меню", 14, &TForm1::ProletExecute},
-    {L"Liato", L"Лято", L"Какво да сготвим през лятото ?", L"Меню", 9, &TForm1::LiatoExecute},
-    {L"Esen", L"Есен", L"Какво да сготвим през есента ?", L"Меню", 0, &TForm1::EsenExecute},
-    {L"Zima", L"Зима", L"Какво да сготвим през зимата ?", L"Меню", 19, &TForm1::ZimaExecute},
-    {L"Zakuski", L"Закуски", L"Какво да направим за закуска ?", L"Меню", 14, &TForm1::ZakuskiExecute},
-    {L"Supi", L"Супи", L"Каква супа да направим ?", L"Меню", 9, &TForm1::SupiExecute},
-    {L"Prediastie", L"Предястия", L"Какво предястие да направим ?", L"Меню", 19, &TForm1::PrediastieExecute},
-    {L"Iastia", L"Ястия", L"Какво ястие да направим ?", L"Меню", 1, &TForm1::IastiaExecute},
-    {L"Deserti", L"Десерти", L"Какъв десерт да направим ?", L"Меню", 0, &TForm1::DesertiExecute},
-    {L"Holiday", L"Празнична Кухня", L"Какво да направим в празничния ден ?", L"Меню", 11, &TForm1::HolidayExecute},
-    {L"National", L"Чуждестранна Кухня", L"Какво готвят по света ?", L"Меню", 11, &TForm1::NationalExecute},
     {L"MyRecepies", L"Моите Рецепти", L"Какво ли съм добавил ?", L"Меню", 11, &TForm1::MyRecepiesExecute},
-    {L"Enciklopedia", L"Енциклопедия на подправките", L"Нещо повече за подправките", L"Справочник", 3, &TForm1::EnciklopediaExecute},
     {L"color", L"Смени цвета", L"", L"Настройки", 2, &TForm1::colorExecute},
     {L"Readme", L"Readme", L"", L"Настройки", 17, &TForm1::ReadmeExecute},
     {L"About", L"Инфо", L"Инфо за Велмора XP", L"Настройки", 15, &TForm1::AboutExecute},
     {L"Addrecepies", L"Добави рецепта към Моите рецепти", L"", L"Настройки", 20, &TForm1::AddrecepiesExecute},
     {L"suveti", L"Практични съвети", L"Какво е необходимо да знаем ?", L"Справочник", 4, &TForm1::suvetiExecute},
     {L"Find", L"Намери рецепта", L"Намери рецепта", L"Настройки", 16, &TForm1::FindExecute},
-    {L"Torti", L"Торти, Кексове и Рула", L"Каква торта да си направя ?", L"Меню", 14, &TForm1::TortiExecute},
-    {L"sladkishi", L"Сладкиши и Пудинги", L"Какъв сладкиш да забъркам ?", L"Меню", 9, &TForm1::sladkishiExecute},
-    {L"PostniSladki", L"Постни и пържени сладки", L"Какво ли да си опържа ?", L"Меню", 0, &TForm1::PostniSladkiExecute},
-    {L"Drebnisladki", L"Дребни сладки", L"Какви сладки да направя ?", L"Меню", 19, &TForm1::DrebnisladkiExecute},
-    {L"Kokteili", L"Коктейли и Болета", L"Какъв коктейл да спретна ?", L"Меню", 11, &TForm1::KokteiliExecute},
     {L"SearchAll", L"Търси навсякъде…", L"Търси рецепта по име, продукти и начин на приготвяне", L"Настройки", 16,
      &TForm1::SearchAllExecute},
-    {L"Pechat", personal::kPrintCaption.data(), personal::kPrintHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::PechatExecute},
-    {L"Zapishi", personal::kSaveCaption.data(), personal::kSaveHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::ZapishiExecute},
-    {L"Kopirai", personal::kCopyName.data(), personal::kCopyHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopiraiExecute},
-    {L"Kopie", personal::kBackUpCaption.data(), personal::kBackUpHint.data(), personal::kRecipeMenu.data(), -1, &TForm1::KopieExecute},
-    {L"Vazstanovi", personal::kRestoreCaption.data(), personal::kRestoreHint.data(), personal::kRecipeMenu.data(), -1,
+    {L"Pechat", output::kPrintCaption.data(), output::kPrintHint.data(), app::kMenuRecipe.data(), -1, &TForm1::PechatExecute},
+    {L"Zapishi", output::kSaveCaption.data(), output::kSaveHint.data(), app::kMenuRecipe.data(), -1, &TForm1::ZapishiExecute},
+    {L"Kopirai", output::kCopyName.data(), output::kCopyHint.data(), app::kMenuRecipe.data(), -1, &TForm1::KopiraiExecute},
+    {L"Kopie", personal::kBackUpCaption.data(), personal::kBackUpHint.data(), app::kMenuRecipe.data(), -1, &TForm1::KopieExecute},
+    {L"Vazstanovi", personal::kRestoreCaption.data(), personal::kRestoreHint.data(), app::kMenuRecipe.data(), -1,
      &TForm1::VazstanoviExecute},
     {L"FindNext", L"Намери следваща", L"Намери следващата рецепта със същото име", L"Настройки", 16,
      &TForm1::FindNextExecute},
@@ -100,8 +85,8 @@ const CommandKeys kCommandKeys[] = {
     {L"ZoomIn", L"Ctrl++", {{VK_OEM_PLUS, ui::kCtrl}, {VK_OEM_PLUS, ui::kCtrl | ui::kShift}, {VK_ADD, ui::kCtrl}}},
     {L"ZoomOut", L"Ctrl+-", {{VK_OEM_MINUS, ui::kCtrl}, {VK_SUBTRACT, ui::kCtrl}}},
     {L"ZoomReset", L"Ctrl+0", {{'0', ui::kCtrl}, {VK_NUMPAD0, ui::kCtrl}}},
-    {L"Pechat", personal::kPrintKeyText.data(), {personal::kPrintKey}},
-    {L"Kopirai", personal::kCopyKeyText.data(), {personal::kCopyKey}},
+    {L"Pechat", output::kPrintKeyText.data(), {output::kPrintKey}},
+    {L"Kopirai", output::kCopyKeyText.data(), {output::kCopyKey}},
 };
 
 ui::FormArgs MainFormArgs()
@@ -122,7 +107,7 @@ ui::Rect OnPicture(int left, int top, int width = 0, int height = 0)
 
 }
 
-TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell, personal::OutputServices output)
+TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell, output::Services output)
     : ui::Form(MainFormArgs()),
       ImageList1(IDB_MENU_PICTURES),
       SxTrayIcon1(trayShell),
@@ -144,13 +129,11 @@ TForm1::TForm1(settings::SettingsFile settings, components::TrayShell& trayShell
       ADOTable1(ADOConnection1),
       FindDialog(Handle()),
       settings_(std::move(settings)),
-      output_(output)
+      browser_({Handle(), ListBox1, DBMemo1, DBMemo2, ADOTable1}, output)
 {
     FindDialog.onFind = [this] { FindDialogFind(); };
-    SetViewsColor(ui::kLight3D);
+    browser_.SetColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
-    for (bound::DbMemo* view : {&DBMemo1, &DBMemo2})
-        view->AddContextItems({ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { KopiraiExecute(); })});
     AddCommands();
     BuildMenuBar();
     BuildPopupMenu1();
@@ -170,6 +153,15 @@ void TForm1::AddCommands()
                             .imageIndex = spec.image,
                             .onExecute = [this, handler = spec.handler] { (this->*handler)(); }});
     }
+    for (const auto& category : catalogue::kCategories) {
+        const bool reference = category.place == catalogue::MenuPlace::Reference;
+        ActionManager1.Add({.name = std::wstring(category.command),
+                            .caption = std::wstring(category.caption),
+                            .hint = std::wstring(category.hint),
+                            .category = std::wstring(reference ? app::kMenuReference : app::kMenuMain),
+                            .imageIndex = category.picture,
+                            .onExecute = [this, &category] { CategoryExecute(category); }});
+    }
     for (const auto& binding : kCommandKeys) {
         ui::Command& command = ActionManager1.Get(binding.name);
         command.keys = binding.keys;
@@ -177,53 +169,43 @@ void TForm1::AddCommands()
     }
 }
 
+std::vector<ui::MenuItem> TForm1::CategoryItems(catalogue::MenuPlace place) const
+{
+    std::vector<ui::MenuItem> items;
+    for (const auto& category : catalogue::kCategories) {
+        if (category.place == place)
+            items.push_back(ui::MenuItem::Of(ActionManager1.Get(category.command)));
+    }
+    return items;
+}
+
 void TForm1::BuildMenuBar()
 {
     using ui::MenuItem;
+    using catalogue::MenuPlace;
     const auto item = [this](const wchar_t* name) { return MenuItem::Of(ActionManager1.Get(name)); };
     constexpr int kSubmenuPicture = 10;
-    SetMenuBar(
-        {
-            MenuItem::Submenu(std::wstring(app::kMenuMain), 13,
-                              {
-                                  MenuItem::Submenu(std::wstring(app::kMenuSeasonal), kSubmenuPicture,
-                                                    {item(L"Prolet"), item(L"Liato"), item(L"Esen"), item(L"Zima")}),
-                                  MenuItem::Submenu(std::wstring(app::kMenuQuick), kSubmenuPicture,
-                                                    {item(L"Zakuski"), item(L"Supi"), item(L"Prediastie"), item(L"Iastia"),
-                                                     item(L"Deserti")}),
-                                  MenuItem::Submenu(std::wstring(app::kMenuConfectionery), kSubmenuPicture,
-                                                    {item(L"Torti"), item(L"sladkishi"), item(L"PostniSladki"),
-                                                     item(L"Drebnisladki")}),
-                                  item(L"Holiday"),
-                                  item(L"National"),
-                                  item(L"Kokteili"),
-                                  MenuItem::Separator(),
-                                  item(L"MyRecepies"),
-                                  MenuItem::Separator(),
-                                  item(L"Izhod"),
-                              }),
-            MenuItem::Submenu(std::wstring(app::kMenuSettings), 18,
-                              {
-                                  MenuItem::Submenu(std::wstring(app::kMenuDecoration), -1,
-                                                    {item(L"color"), item(L"ZoomIn"), item(L"ZoomOut")}),
-                                  MenuItem::Separator(),
-                                  item(L"Find"),
-                                  MenuItem::Separator(),
-                                  item(L"Addrecepies"),
-                                  MenuItem::Separator(),
-                                  MenuItem::Of(ActionManager1.Get(L"Readme"), std::wstring(app::kReadmeMenuCaption)),
-                                  MenuItem::Separator(),
-                                  item(L"About"),
-                                  MenuItem::Separator(),
-                                  item(L"SearchAll"),
-                                  item(L"FindNext"),
-                              }),
-            MenuItem::Submenu(std::wstring(app::kMenuReference), 12, {item(L"suveti"), item(L"Enciklopedia")}),
-            MenuItem::Submenu(std::wstring(personal::kRecipeMenu), -1,
-                              {item(L"Pechat"), item(L"Zapishi"), item(L"Kopirai"), MenuItem::Separator(), item(L"Kopie"),
-                               item(L"Vazstanovi")}),
-        },
-        ImageList1);
+    std::vector<MenuItem> main{MenuItem::Submenu(std::wstring(app::kMenuSeasonal), kSubmenuPicture, CategoryItems(MenuPlace::Seasonal)),
+                               MenuItem::Submenu(std::wstring(app::kMenuQuick), kSubmenuPicture, CategoryItems(MenuPlace::Quick)),
+                               MenuItem::Submenu(std::wstring(app::kMenuConfectionery), kSubmenuPicture,
+                                                 CategoryItems(MenuPlace::Confectionery))};
+    std::ranges::move(CategoryItems(MenuPlace::Main), std::back_inserter(main));
+    main.insert(main.end(), {MenuItem::Separator(), item(L"MyRecepies"), MenuItem::Separator(), item(L"Izhod")});
+    std::vector<MenuItem> reference{item(L"suveti")};
+    std::ranges::move(CategoryItems(MenuPlace::Reference), std::back_inserter(reference));
+    SetMenuBar({MenuItem::Submenu(std::wstring(app::kMenuMain), 13, std::move(main)),
+                MenuItem::Submenu(std::wstring(app::kMenuSettings), 18,
+                                  {MenuItem::Submenu(std::wstring(app::kMenuDecoration), -1, {item(L"color"), item(L"ZoomIn"), item(L"ZoomOut")}),
+                                   MenuItem::Separator(), item(L"Find"), MenuItem::Separator(), item(L"Addrecepies"),
+                                   MenuItem::Separator(),
+                                   MenuItem::Of(ActionManager1.Get(L"Readme"), std::wstring(app::kReadmeMenuCaption)),
+                                   MenuItem::Separator(), item(L"About"), MenuItem::Separator(), item(L"SearchAll"),
+                                   item(L"FindNext")}),
+                MenuItem::Submenu(std::wstring(app::kMenuReference), 12, std::move(reference)),
+                MenuItem::Submenu(std::wstring(app::kMenuRecipe), -1,
+                                  {item(L"Pechat"), item(L"Zapishi"), item(L"Kopirai"), MenuItem::Separator(), item(L"Kopie"),
+                                   item(L"Vazstanovi")})},
+               ImageList1);
 }
 
 void TForm1::BuildPopupMenu1()
@@ -260,10 +242,10 @@ void TForm1::FormCreate()
     auto& cursors = ui::Application::Current().ScreenCursors();
     cursors.Register(app::kMaletCursor, app::kMaletResource);
     ListBox1.SetCursor(cursors.Get(app::kMaletCursor));
-    ADOTable1.SetTableName(ui::ResourceText(catalogue::kDesignTable));
+    ADOTable1.SetTableName(ui::ResourceText(catalogue::CategoryOf(catalogue::kDesignCategory).table));
     ADOTable1.Open();
     const app::Appearance appearance = app::ReadAppearance(settings_);
-    SetViewsColor(appearance.color);
+    browser_.SetColor(appearance.color);
     SetViewsFont(appearance.font);
     storedColorShown_ = true;
     storedFontShown_ = true;
@@ -281,13 +263,6 @@ void TForm1::FormClose()
         // Only this run's appearance is lost: the user is told, and the program still closes.
         ui::Application::Current().HandleException(std::current_exception());
     }
-}
-
-void TForm1::SetViewsColor(ui::Color color)
-{
-    DBMemo1.SetColor(color);
-    DBMemo2.SetColor(color);
-    ListBox1.SetColor(color);
 }
 
 void TForm1::SetViewsFont(const ui::FontSpec& font)
@@ -351,55 +326,31 @@ void TForm1::ShowHint(UINT itemId, UINT flags)
     StatusBar.SetPanelText(kHintPanel, command ? command->hint : std::wstring());
 }
 
-void TForm1::FillCategory(const catalogue::Category& category)
+void TForm1::CategoryExecute(const catalogue::Category& category)
 {
     ADOTable1.Close();
     ADOTable1.SetTableName(ui::ResourceText(category.table));
     ADOTable1.Open();
-    ListBox1.Clear();
-    listedNames_.clear();
-    DBMemo1.Unbind();
-    DBMemo2.Unbind();
-    shownPlace_ = catalogue::PlaceOf(category);
     const std::wstring status(category.status);
     const auto showCount = [&](int count) {
         StatusBar.SetPanelText(kCataloguePanel,
                                category.counted ? status + std::to_wstring(count) + std::wstring(catalogue::kCountSuffix) : status);
     };
     // An empty category shows its own count of 0, not the previous category's text.
-    if (catalogue::FillNames(ADOTable1, ListBox1, listedNames_, showCount) == 0)
+    if (browser_.Fill(catalogue::PlaceOf(category), showCount) == 0)
         showCount(0);
     ListBox1.SetFocus();
 }
 
 void TForm1::ListBox1Click()
 {
-    catalogue::ShowRecipeAt(ADOTable1, ListBox1.SelectedIndex(), DBMemo1, ui::ResourceText(catalogue::kProductsField),
-                            DBMemo2, ui::ResourceText(catalogue::kBurnField));
+    browser_.ShowChosen();
 }
 
 void TForm1::IzhodExecute()
 {
     Close();
 }
-
-void TForm1::ProletExecute() { FillCategory(catalogue::CategoryOf(L"Prolet")); }
-void TForm1::LiatoExecute() { FillCategory(catalogue::CategoryOf(L"Liato")); }
-void TForm1::EsenExecute() { FillCategory(catalogue::CategoryOf(L"Esen")); }
-void TForm1::ZimaExecute() { FillCategory(catalogue::CategoryOf(L"Zima")); }
-void TForm1::ZakuskiExecute() { FillCategory(catalogue::CategoryOf(L"Zakuski")); }
-void TForm1::SupiExecute() { FillCategory(catalogue::CategoryOf(L"Supi")); }
-void TForm1::PrediastieExecute() { FillCategory(catalogue::CategoryOf(L"Prediastie")); }
-void TForm1::IastiaExecute() { FillCategory(catalogue::CategoryOf(L"Iastia")); }
-void TForm1::DesertiExecute() { FillCategory(catalogue::CategoryOf(L"Deserti")); }
-void TForm1::HolidayExecute() { FillCategory(catalogue::CategoryOf(L"Holiday")); }
-void TForm1::NationalExecute() { FillCategory(catalogue::CategoryOf(L"National")); }
-void TForm1::EnciklopediaExecute() { FillCategory(catalogue::CategoryOf(L"Enciklopedia")); }
-void TForm1::TortiExecute() { FillCategory(catalogue::CategoryOf(L"Torti")); }
-void TForm1::sladkishiExecute() { FillCategory(catalogue::CategoryOf(L"sladkishi")); }
-void TForm1::PostniSladkiExecute() { FillCategory(catalogue::CategoryOf(L"PostniSladki")); }
-void TForm1::DrebnisladkiExecute() { FillCategory(catalogue::CategoryOf(L"Drebnisladki")); }
-void TForm1::KokteiliExecute() { FillCategory(catalogue::CategoryOf(L"Kokteili")); }
 
 void TForm1::MyRecepiesExecute() { Form5->ShowModal(); }
 void TForm1::AddrecepiesExecute() { Form4->ShowModal(); }
@@ -414,10 +365,7 @@ void TForm1::colorExecute()
         return;
     storedColorShown_ = true;
     lastPickedColor_ = *chosen;
-    const auto color = ui::Color::Direct(*chosen);
-    DBMemo2.SetColor(color);
-    DBMemo1.SetColor(color);
-    ListBox1.SetColor(color);
+    browser_.SetColor(ui::Color::Direct(*chosen));
 }
 
 void TForm1::FindExecute()
@@ -429,7 +377,7 @@ void TForm1::FindExecute()
 
 void TForm1::FindDialogFind()
 {
-    if (catalogue::FindNext(listedNames_, ListBox1, FindPos, FindDialog.SearchText())) {
+    if (catalogue::FindNext(browser_.Names(), ListBox1, FindPos, FindDialog.SearchText())) {
         // The recipe the search highlights is the one shown, and its name is not hidden by the dialog.
         ListBox1Click();
         FindDialog.KeepClearOf(ListBox1.ItemScreenRect(ListBox1.SelectedIndex()));
@@ -450,7 +398,6 @@ void TForm1::SearchAllExecute()
             sources.catalogueTables.emplace_back(ui::ResourceText(category.table), catalogue::PlaceOf(category));
         searchForm_ = std::make_unique<TForm7>(std::move(sources));
         searchForm_->onOpen = [this](const catalogue::SearchResult& result) { return OpenSearchResult(result); };
-        ownRecipesChanged_ = personal::OnRecipesChanged([this] { searchForm_->RecipesChanged(); });
     }
     searchForm_->Execute();
 }
@@ -465,8 +412,8 @@ bool TForm1::OpenSearchResult(const catalogue::SearchResult& result)
         catalogue::kCategories, [&](const catalogue::Category& c) { return ui::ResourceText(c.table) == result.table; });
     if (category == catalogue::kCategories.end())
         return false;
-    FillCategory(*category);
-    const auto found = catalogue::PlaceInList(listedNames_, static_cast<int>(result.ordinal), result.name);
+    CategoryExecute(*category);
+    const auto found = catalogue::PlaceInList(browser_.Names(), static_cast<int>(result.ordinal), result.name);
     if (!found)
         return false;
     ListBox1.Select(*found);
@@ -519,20 +466,18 @@ void TForm1::ZoomTo(int height)
     storedFontShown_ = true;
 }
 
-std::optional<personal::RecipeDocument> TForm1::RecipeOnScreen() const
-{
-    return personal::RecipeShown(ListBox1, ADOTable1, shownPlace_);
-}
+void TForm1::PechatExecute() { browser_.Print(); }
+void TForm1::ZapishiExecute() { browser_.Save(); }
+void TForm1::KopiraiExecute() { browser_.Copy(); }
+void TForm1::KopieExecute() { personal::BackUpCommand(*ownRecipes_, Handle()); }
+void TForm1::VazstanoviExecute() { personal::RestoreCommand(*ownRecipes_, Handle()); }
 
-void TForm1::PechatExecute() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }
-void TForm1::ZapishiExecute() { personal::SaveCommand(Handle(), RecipeOnScreen()); }
-void TForm1::KopiraiExecute() { personal::CopyCommand(output_.clipboard, Handle(), RecipeOnScreen()); }
-void TForm1::KopieExecute() { personal::BackUpCommand(Handle()); }
-
-void TForm1::VazstanoviExecute()
+void TForm1::UseOwnRecipes(personal::RecipeStore& store)
 {
-    if (!personal::RestoreCommand(Handle()))
-        return;
-    Form4->RecipesRestored();
-    Form5->RecipesRestored();
+    ownRecipes_ = &store;
+    // The search shows an own recipe added, changed or deleted at once, in whichever window.
+    ownRecipesChanged_ = store.OnChange([this](const personal::StoreChange&) {
+        if (searchForm_)
+            searchForm_->RecipesChanged();
+    });
 }

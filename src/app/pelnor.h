@@ -6,11 +6,14 @@
 #include "data/connection.h"
 #include "bound/db_memo.h"
 #include "data/table.h"
-#include "personal/recipe_commands.h"
+#include "catalogue/categories.h"
+#include "catalogue/recipe_browser.h"
+#include "output/services.h"
 #include "ui/commands.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/find_dialog.h"
+#include "ui/menu.h"
 #include "ui/font.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -19,10 +22,13 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace catalogue {
-struct Category;
 struct SearchResult;
+}
+namespace personal {
+class RecipeStore;
 }
 class TForm7;
 
@@ -31,8 +37,12 @@ public:
     // The appearance settings come from and go to `settings`; the tray icon talks to `trayShell`;
     // the recipe on screen is copied and printed through `output`.
     explicit TForm1(settings::SettingsFile settings, components::TrayShell& trayShell = components::Win32TrayShell::Instance(),
-                    personal::OutputServices output = {});
+                    output::Services output = {});
     ~TForm1() override;
+
+    // The own recipes, which start-up opens after this window: the backup and restore commands work
+    // on them, and the search window hears of their changes. Given before any command runs.
+    void UseOwnRecipes(personal::RecipeStore& store);
 
     // Status bar panels: 0 the highlighted command's hint, 1 the catalogue text.
     enum Panel { kHintPanel = 0, kCataloguePanel = 1 };
@@ -57,30 +67,15 @@ public:
     std::int32_t FindPos = 0;
 
     void IzhodExecute();
-    void ProletExecute();
-    void LiatoExecute();
-    void EsenExecute();
-    void ZimaExecute();
-    void ZakuskiExecute();
-    void SupiExecute();
-    void PrediastieExecute();
-    void IastiaExecute();
-    void DesertiExecute();
-    void HolidayExecute();
-    void NationalExecute();
+    // Every category's command (Prolet, Liato… Kokteili and Enciklopedia): lists its recipes.
+    void CategoryExecute(const catalogue::Category& category);
     void MyRecepiesExecute();
-    void EnciklopediaExecute();
     void colorExecute();
     void ReadmeExecute();
     void AboutExecute();
     void AddrecepiesExecute();
     void suvetiExecute();
     void FindExecute();
-    void TortiExecute();
-    void sladkishiExecute();
-    void PostniSladkiExecute();
-    void DrebnisladkiExecute();
-    void KokteiliExecute();
     void SearchAllExecute();
     void FindNextExecute();
     // The recipe list's and views' text one step larger or smaller, or back to the standard size.
@@ -103,8 +98,6 @@ public:
     bool OpenSearchResult(const catalogue::SearchResult& result);
     // The search window, once the command has opened it.
     TForm7* SearchForm() const { return searchForm_.get(); }
-    // The recipe selected in the list, with the category it is listed in; nullopt with none selected.
-    std::optional<personal::RecipeDocument> RecipeOnScreen() const;
 
 protected:
     void FormClose() override;
@@ -116,19 +109,18 @@ protected:
 
 private:
     void AddCommands();
+    std::vector<ui::MenuItem> CategoryItems(catalogue::MenuPlace place) const;
     void BuildMenuBar();
     void BuildPopupMenu1();
     void SetUpSxTrayIcon1();
     void FormCreate();
-    void FillCategory(const catalogue::Category& category);
     void ShowHint(UINT itemId, UINT flags);
-    void SetViewsColor(ui::Color color);
     void SetViewsFont(const ui::FontSpec& font);
     void ZoomTo(int height);
 
     settings::SettingsFile settings_;
-    // ListBox1's entries as the last fill listed them, for the search.
-    std::vector<std::wstring> listedNames_;
+    // The recipe list, its views and the commands that take the recipe on screen out of the program.
+    catalogue::RecipeBrowser browser_;
     ui::FontSpec viewsFont_;
     // Whether the views show the stored colour (or one chosen since) and the stored font; what they
     // do not show is not written back at close.
@@ -140,9 +132,7 @@ private:
     // The colour dialog starts on the colour last confirmed in it and keeps its custom colours for the run.
     COLORREF lastPickedColor_ = RGB(0, 0, 0);
     ui::CustomColors customColors_{};
-    personal::OutputServices output_;
-    // The category the list shows.
-    std::wstring shownPlace_;
+    personal::RecipeStore* ownRecipes_ = nullptr;
     std::unique_ptr<TForm7> searchForm_;
     data::Subscription ownRecipesChanged_;
 };

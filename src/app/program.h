@@ -12,17 +12,15 @@
 //   TForm7     catalogue/searchall       the search over everything
 //   TAboutBox  reference/about           the About box
 #pragma once
+// Form4 and Form5, the own-recipe windows, which show each other.
+#include "personal/windows.h"
 
 class TForm1;
 class TAboutBox;
-class TForm4;
 class TForm2;
 class TForm3;
-class TForm5;
 
 extern TForm1* Form1;
 extern TAboutBox* AboutBox;
-extern TForm4* Form4;
 extern TForm2* Form2;
 extern TForm3* Form3;
-extern TForm5* Form5;

@@ -8,6 +8,7 @@
 #include "app/texts.h"
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
+#include "personal/recipe_store.h"
 #include "reference/about.h"
 #include "reference/popmenu.h"
 #include "reference/readme.h"
@@ -17,10 +18,8 @@
 
 TForm1* Form1 = nullptr;
 TAboutBox* AboutBox = nullptr;
-TForm4* Form4 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
-TForm5* Form5 = nullptr;
 
 LastingWindows::~LastingWindows()
 {
@@ -42,12 +41,14 @@ void CreateLastingWindows(LastingWindows& windows)
     AboutBox = (windows.aboutBox = std::make_unique<TAboutBox>()).get();
     // The own-recipe windows' views take the main window's background colour.
     const ui::Color viewColor = app::ReadColor(settings::SettingsFile::ForExecutable());
-    Form4 = (windows.form4 = std::make_unique<TForm4>(viewColor)).get();
+    // The own recipes open where the add-recipe window, the first to show them, is made.
+    windows.ownRecipes = std::make_unique<personal::RecipeStore>();
+    personal::RecipeStore& ownRecipes = *windows.ownRecipes;
+    Form1->UseOwnRecipes(ownRecipes);
+    Form4 = (windows.form4 = std::make_unique<TForm4>(ownRecipes, viewColor)).get();
     Form2 = (windows.form2 = std::make_unique<TForm2>()).get();
     Form3 = (windows.form3 = std::make_unique<TForm3>()).get();
-    Form5 = (windows.form5 = std::make_unique<TForm5>(viewColor)).get();
-    Form4->Pair(*Form5);
-    Form5->Pair(*Form4);
+    Form5 = (windows.form5 = std::make_unique<TForm5>(ownRecipes, viewColor)).get();
     app.SetStarting(false);
 }
 

@@ -5,10 +5,15 @@
 
 #include <memory>
 
-// The lasting windows, alive from start-up to the end of the program.
+namespace personal {
+class RecipeStore;
+}
+
+// The lasting windows, alive from start-up to the end of the program, and the own-recipe store they share.
 struct LastingWindows {
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TAboutBox> aboutBox;
+    std::unique_ptr<personal::RecipeStore> ownRecipes;
     std::unique_ptr<TForm4> form4;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
@@ -17,7 +22,8 @@ struct LastingWindows {
 };
 
 // Creates the windows in the program's order and sets the program-wide references; no command runs
-// until the last one exists.
+// until the last one exists. The own-recipe store is opened where the add-recipe window, the first
+// to use it, is created, and handed to every window that shows the own recipes.
 void CreateLastingWindows(LastingWindows& windows);
 class TForm6;
 // Shows the splash and processes messages until its timer has fired once.

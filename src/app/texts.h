@@ -18,6 +18,7 @@ inline constexpr std::wstring_view kMenuConfectionery = L"Сладкарска �
 inline constexpr std::wstring_view kMenuSettings = L"Настройки";
 inline constexpr std::wstring_view kMenuDecoration = L"Декорация";
 inline constexpr std::wstring_view kMenuReference = L"Справочник";
+inline constexpr std::wstring_view kMenuRecipe = L"Рецепта";
 inline constexpr std::wstring_view kReadmeMenuCaption = L"&Readme";
 
 // The tray icon's menu.

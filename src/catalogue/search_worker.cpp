@@ -4,7 +4,7 @@
 
 #include "catalogue/search_query.h"
 #include "data/connection.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "data/recipe_rows.h"
 #include "data/search_index.h"
@@ -86,7 +86,7 @@ void SearchWorker::Run(std::stop_token stop)
         SearchOutcome outcome{.text = text};
         try {
             outcome = Answer(connections, text, generation, stop);
-        } catch (const data::Error& error) {
+        } catch (const base::Error& error) {
             outcome.error = error.Message();
         } catch (const std::exception& error) {
             outcome.error = base::Widen(error.what());
@@ -133,7 +133,7 @@ data::SearchIndex* SearchWorker::CurrentIndex(Connections& connections, const st
             return nullptr;
         connections.index = data::SearchIndex::OpenCurrent(path, fingerprint);
         if (!connections.index)
-            throw data::Error(data::messages::IndexUnreadable(path));
+            throw base::Error(data::messages::IndexUnreadable(path));
     }
     connections.indexFingerprint = fingerprint;
     return connections.index.get();

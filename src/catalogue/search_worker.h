@@ -3,7 +3,8 @@
 // its next look, and only the newest request's results are handed over. The thread also builds
 // the catalogue's index when it has none or an outdated one, telling its progress.
 //
-// SQLite is built single-threaded: the thread opens every connection it uses and no other thread
+// SQLite is built multi-threaded (SQLITE_THREADSAFE=2, scripts/third-party.sh): a connection may
+// be used by one thread at a time. The thread opens every connection it uses and no other thread
 // touches them; the user-interface thread keeps its own.
 #pragma once
 

@@ -1,6 +1,7 @@
 // The keyboard layout component.
 #include "components/language_changer.h"
 
+#include "base/atomic_file.h"
 #include "base/names.h"
 
 #include <algorithm>
@@ -33,6 +34,16 @@ std::string ToAnsi(const std::wstring& text)
     std::string ansi(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr, nullptr);
     return ansi;
+}
+
+std::wstring FromAnsi(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
 }
 
 // Only a to z fold: the component's comparisons leave every other character, Cyrillic too, as it is.
@@ -333,25 +344,12 @@ bool TCurrentLanguages::ActivatePreviousLayout()
 
 void TCurrentLanguages::SaveLayoutToFile(const TrecLang& Record, const std::string& FileName)
 {
-    // Only the two numbers are values; the text slots stay zero. Written beside, then swapped in,
-    // so an existing file is never left half written.
+    // Only the two numbers are values; the text slots stay zero. An existing file is never left half written.
     char record[kRecordSize] = {};
     PutSlot(record, kHandleOffset, HandleValue(Record.LayoutHandle));
     PutSlot(record, kNumberOffset, static_cast<std::uint32_t>(Record.LanguageNumber));
-    const std::string temporary = FileName + ".new";
-    {
-        const FileHandle file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
-        DWORD written = 0;
-        if (!file || !WriteFile(file.get(), record, kRecordSize, &written, nullptr) || written != kRecordSize ||
-            !FlushFileBuffers(file.get())) {
-            DeleteFileA(temporary.c_str());
-            throw EFileError("The procedure SaveLayoutToFile reports: The file " + FileName + " cannot be written.");
-        }
-    }
-    if (!MoveFileExA(temporary.c_str(), FileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary.c_str());
+    if (base::WriteFileAtomically(FromAnsi(FileName), std::string_view(record, kRecordSize)))
         throw EFileError("The procedure SaveLayoutToFile reports: The file " + FileName + " cannot be written.");
-    }
 }
 
 void TCurrentLanguages::LoadLayoutFromFile(const std::string& FileName, TrecLang& Record)

@@ -1,7 +1,8 @@
 // The icon list component.
 #include "components/sx_icon_list.h"
 
-#include "ui/error.h"
+#include "base/atomic_file.h"
+#include "base/error.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -71,7 +72,7 @@ std::wstring SystemReason(DWORD code)
 
 [[noreturn]] void FileError(const wchar_t* what, const std::wstring& fileName, DWORD code)
 {
-    throw ui::Error(std::wstring(what) + L" \"" + FullPath(fileName) + L"\". " + SystemReason(code));
+    throw base::Error(std::wstring(what) + L" \"" + FullPath(fileName) + L"\". " + SystemReason(code));
 }
 
 struct FileDeleter {
@@ -188,7 +189,7 @@ void TSxIconList::CreateHandle()
     else
         copy.reset(ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 0, 4));
     if (!copy)
-        throw ui::Error(L"Out of system resources");
+        throw base::Error(L"Out of system resources");
     ImageList_SetIconSize(copy.get(), width_, height_);
     ImageList_SetBkColor(copy.get(), bkColor_);
     list_ = std::move(copy);
@@ -275,21 +276,8 @@ void TSxIconList::SaveToFile(const std::wstring& fileName)
 {
     std::ostringstream stream(std::ios::binary);
     SaveToStream(stream);
-    const std::string bytes = stream.str();
-    const std::wstring partial = fileName + L".new";
-    FileHandle file(Valid(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    if (!file)
-        FileError(L"Cannot create file", fileName, GetLastError());
-    DWORD written = 0;
-    const bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                       written == bytes.size();
-    const DWORD writeError = GetLastError();
-    file.reset();
-    if (!whole || !MoveFileExW(partial.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD code = whole ? GetLastError() : writeError;
-        DeleteFileW(partial.c_str());
-        FileError(L"Cannot create file", fileName, code);
-    }
+    if (const auto failure = base::WriteFileAtomically(fileName, stream.view()))
+        FileError(L"Cannot create file", fileName, failure->code);
 }
 
 bool TSxIconList::SameIcons(TSxIconList* other)

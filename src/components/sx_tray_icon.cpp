@@ -4,6 +4,7 @@
 #include "ui/application.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace components {
@@ -188,6 +189,8 @@ std::optional<LRESULT> TSxTrayIcon::WndProc(UINT message, WPARAM, LPARAM lParam)
 
 void TSxTrayIcon::HandleMouse(LPARAM action)
 {
+    if (HandleBalloon(action))
+        return;
     POINT at{};
     GetCursorPos(&at);
     const TShiftState shift = CurrentShiftState();
@@ -205,10 +208,8 @@ void TSxTrayIcon::HandleMouse(LPARAM action)
         mouse(OnMouseDown, TMouseButton::mbLeft);
         break;
     case WM_LBUTTONUP:
-        if (leftPressed_) {
-            leftPressed_ = false;
+        if (std::exchange(leftPressed_, false))
             Click();
-        }
         mouse(OnMouseUp, TMouseButton::mbLeft);
         break;
     case WM_RBUTTONDOWN:
@@ -216,34 +217,44 @@ void TSxTrayIcon::HandleMouse(LPARAM action)
         mouse(OnMouseDown, TMouseButton::mbRight);
         break;
     case WM_RBUTTONUP:
-        if (rightPressed_) {
-            rightPressed_ = false;
-            if (popupMenu_) {
-                auto& application = ui::Application::Current();
-                shell_.SetForegroundWindow(application.Handle());
-                application.ProcessMessages();
-                popupMenu_->Popup(application.Handle(), at);
-            }
-        }
+        if (std::exchange(rightPressed_, false))
+            ShowPopupMenu(at);
         mouse(OnMouseUp, TMouseButton::mbRight);
         break;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
         DblClick();
         break;
+    }
+}
+
+void TSxTrayIcon::ShowPopupMenu(POINT at)
+{
+    if (!popupMenu_)
+        return;
+    auto& application = ui::Application::Current();
+    shell_.SetForegroundWindow(application.Handle());
+    application.ProcessMessages();
+    popupMenu_->Popup(application.Handle(), at);
+}
+
+bool TSxTrayIcon::HandleBalloon(LPARAM action)
+{
+    switch (action) {
     case NIN_BALLOONSHOW:
         Fire(OnBalloonShow);
-        break;
+        return true;
     case NIN_BALLOONHIDE:
         Fire(OnBalloonHide);
-        break;
+        return true;
     case NIN_BALLOONTIMEOUT:
         Fire(OnBalloonTimeout);
-        break;
+        return true;
     case NIN_BALLOONUSERCLICK:
         Fire(OnBalloonUserClick);
-        break;
+        return true;
     }
+    return false;
 }
 
 }

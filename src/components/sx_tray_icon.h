@@ -129,7 +129,10 @@ protected:
     std::optional<LRESULT> WndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // The shell's notice of a mouse action over the icon, or of its balloon tip.
     void HandleMouse(LPARAM action);
+    void ShowPopupMenu(POINT at);
+    bool HandleBalloon(LPARAM action);
     void Fire(const TNotifyEvent& event);
 
     TrayShell& shell_;

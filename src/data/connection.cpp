@@ -2,7 +2,7 @@
 #include "data/connection.h"
 
 #include "data/connection_string.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "base/names.h"
 #include "base/text.h"
@@ -28,10 +28,10 @@ std::wstring SourcePath(std::wstring_view connection_string)
 {
     const std::wstring provider = ConnectionStringValue(connection_string, L"Provider").value_or(L"");
     if (!base::SameName(provider, kProvider))
-        throw Error(messages::UnsupportedProvider(provider));
+        throw base::Error(messages::UnsupportedProvider(provider));
     const std::optional<std::wstring> source = ConnectionStringValue(connection_string, L"Data Source");
     if (!source || source->empty())
-        throw Error(messages::NoDataSource());
+        throw base::Error(messages::NoDataSource());
     return *source;
 }
 
@@ -41,7 +41,7 @@ std::wstring FullPathOf(const std::wstring& path)
     std::wstring full(size, L'\0');
     const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
     if (length == 0 || length >= size)
-        throw Error(messages::FileNotFound(path));
+        throw base::Error(messages::FileNotFound(path));
     full.resize(length);
     return full;
 }
@@ -61,9 +61,9 @@ void CheckIsDatabase(sqlite3* db, const std::wstring& path)
     const int code = sqlite3_extended_errcode(db);
     const std::wstring reason = messages::Reason(code, base::Widen(sqlite3_errmsg(db)));
     if ((code & 0xFF) == SQLITE_NOTADB || (code & 0xFF) == SQLITE_CORRUPT)
-        throw Error(messages::NotADatabase(path, reason));
+        throw base::Error(messages::NotADatabase(path, reason));
     // Locked by another program, say: the file may well be a sound database.
-    throw Error(messages::DatabaseFailed(path, reason));
+    throw base::Error(messages::DatabaseFailed(path, reason));
 }
 
 }  // namespace

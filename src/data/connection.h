@@ -9,7 +9,7 @@
 namespace data {
 
 // Opens the file named by Data Source (relative to the current folder) at construction; never creates
-// one. Throws data::Error when the provider is not Jet 4.0, the file is missing or is not a database.
+// one. Throws base::Error when the provider is not Jet 4.0, the file is missing or is not a database.
 class Connection {
 public:
     explicit Connection(std::wstring_view connection_string);

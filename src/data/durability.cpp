@@ -1,7 +1,7 @@
 // Durable writes for the own-recipe database.
 #include "data/durability.h"
 
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "data/sqlite_handle.h"
 
@@ -21,10 +21,10 @@ void RequireDurableWrites(Connection& connection)
 {
     // Another copy of the program may hold the file for a moment; the busy wait covers the switch.
     if (PragmaValue(connection, "PRAGMA journal_mode = DELETE") != L"delete")
-        throw Error(messages::NotDurable(connection.FullPath()));
+        throw base::Error(messages::NotDurable(connection.FullPath()));
     Statement(connection.Handle(), "PRAGMA synchronous = FULL").Run();
     if (PragmaValue(connection, "PRAGMA synchronous") != L"2")
-        throw Error(messages::NotDurable(connection.FullPath()));
+        throw base::Error(messages::NotDurable(connection.FullPath()));
 }
 
 }  // namespace data

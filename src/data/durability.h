@@ -8,7 +8,7 @@ namespace data {
 
 // A rollback journal with full synchronous writes: each statement commits on its own, the file is
 // flushed before the call returns, and a journal left by a killed process is rolled back by the
-// next connection that opens the file. Throws data::Error when the file refuses either setting.
+// next connection that opens the file. Throws base::Error when the file refuses either setting.
 void RequireDurableWrites(Connection& connection);
 
 }  // namespace data

@@ -1,7 +1,7 @@
 // FieldBinding: subscribing to the table and turning its current row into text.
 #include "data/field_binding.h"
 
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 
 namespace data {
@@ -18,7 +18,7 @@ void FieldBinding::Bind(Table& table, std::wstring field)
     if (table_ == &table && field_ == field)
         return;
     if (table.Active() && !table.HasField(field))
-        throw Error(messages::FieldMissing(field, table.TableName()));
+        throw base::Error(messages::FieldMissing(field, table.TableName()));
     table_ = &table;
     field_ = std::move(field);
     subscription_ = table.OnChange([this] { Show(); });

@@ -19,7 +19,7 @@ public:
     FieldBinding(const FieldBinding&) = delete;
     FieldBinding& operator=(const FieldBinding&) = delete;
 
-    // Throws data::Error if the table is open and lacks the field; bound to a closed table, a missing
+    // Throws base::Error if the table is open and lacks the field; bound to a closed table, a missing
     // field shows up as the error of the Open that follows. An empty field name unbinds; binding
     // again to the field it shows does nothing.
     void Bind(Table& table, std::wstring field);

@@ -1,6 +1,8 @@
 // Bulgarian texts of the data layer's errors.
 #include "data/messages.h"
 
+#include "base/error.h"
+
 #include <sqlite3.h>
 #include <windows.h>
 
@@ -112,40 +114,12 @@ std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason)
     return L"Грешка при работа с " + Quoted(path) + L": " + std::wstring(reason) + L".";
 }
 
-std::wstring SystemReason(unsigned long error)
-{
-    switch (error) {
-    case ERROR_ACCESS_DENIED:
-        return L"достъпът е отказан";
-    case ERROR_WRITE_PROTECT:
-        return L"носителят е защитен срещу запис";
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return L"файлът се използва от друга програма";
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_FILE_NOT_FOUND:
-        return L"папката не съществува";
-    case ERROR_INVALID_NAME:
-        return L"името на файла не е допустимо";
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return L"дискът е пълен";
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-        return L"на мястото му има друг файл";
-    case ERROR_SUCCESS:
-        return L"причината не е известна: опитът да бъде създаден сега успява";
-    default:
-        return L"системна грешка " + std::to_wstring(error);
-    }
-}
-
 std::wstring JournalRefused(std::wstring_view path, unsigned long systemError)
 {
     const std::filesystem::path file{std::wstring(path)};
     return L"Грешка при работа с " + Quoted(path) + L": в папката " + Quoted(file.parent_path().wstring()) +
            L" не може да се създаде файлът " + Quoted(file.filename().wstring() + L"-journal") +
-           L", без който записът не е сигурен (" + SystemReason(systemError) +
+           L", без който записът не е сигурен (" + base::SystemReason(systemError) +
            L"). Нищо не е записано; проверете дали в папката може да се пише.";
 }
 

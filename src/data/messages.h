@@ -18,8 +18,6 @@ std::wstring DatabaseFailed(std::wstring_view path, std::wstring_view reason);
 // A write to `path` could not create its journal in the file's folder; `systemError` is the
 // system's error code of that attempt.
 std::wstring JournalRefused(std::wstring_view path, unsigned long systemError);
-// Why the system refused to create or write a file (its error code), in the program's words.
-std::wstring SystemReason(unsigned long error);
 std::wstring NoTableName();
 std::wstring TableMissing(std::wstring_view table, std::wstring_view path);
 std::wstring TableNotOpen(std::wstring_view table);

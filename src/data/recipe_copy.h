@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/connection.h"
+#include "data/recipe_rows.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,28 +13,15 @@
 
 namespace data {
 
-struct StoredRecipe {
-    std::wstring name;
-    std::wstring products;
-    std::wstring burn;
-    bool operator==(const StoredRecipe&) const = default;
-};
-
 // Copies the connection's whole file to `target`, page by page, while other connections may go on
 // using it: the copy is one consistent state of the file. It is written beside the target under
 // another name, checked, and only then put in the target's place, so a failure leaves whatever
-// was at `target` as it was. Returns how many rows `table` has in the copy. Throws data::Error.
+// was at `target` as it was. Returns how many rows `table` has in the copy. Throws base::Error.
 std::size_t BackUp(Connection& source, const std::wstring& target, std::wstring_view table);
 
 // The recipes of `table` in the file at `path`, in stored order, read without changing the file.
-// Throws data::Error when the file is missing, is not a database, fails SQLite's integrity check,
+// Throws base::Error when the file is missing, is not a database, fails SQLite's integrity check,
 // lacks the table or one of its fields Name, Products and Burn, or has a row without a name.
 std::vector<StoredRecipe> ReadRecipeFile(const std::wstring& path, std::wstring_view table);
-
-// Inside a write transaction of the caller's: a new row at the end (its rowid returned), and new
-// texts for a row.
-std::int64_t InsertRecipe(Connection& connection, std::wstring_view table, const StoredRecipe& recipe);
-void ReplaceRecipeTexts(Connection& connection, std::wstring_view table, std::int64_t rowid, std::wstring_view products,
-                        std::wstring_view burn);
 
 }  // namespace data

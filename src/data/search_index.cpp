@@ -1,7 +1,8 @@
 // The search index file: its fingerprint check, its building and its queries.
 #include "data/search_index.h"
 
-#include "data/error.h"
+#include "base/atomic_file.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "base/text.h"
 
@@ -56,7 +57,7 @@ void AddRankingFunction(sqlite3* db)
         sqlite3_step(raw);
     }
     if (!api || api->xCreateFunction(api, "velmora_part", nullptr, &FirstPart, nullptr) != SQLITE_OK)
-        throw Error(messages::NoFullTextSearch(base::Widen(sqlite3_db_filename(db, "main"))));
+        throw base::Error(messages::NoFullTextSearch(base::Widen(sqlite3_db_filename(db, "main"))));
 }
 
 // Stops a statement of `db` when `stop` says so, for as long as it lives.
@@ -181,7 +182,7 @@ std::wstring CatalogueFingerprint(const std::wstring& cataloguePath)
     const HANDLE file = CreateFileW(cataloguePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        throw Error(messages::FileNotFound(cataloguePath));
+        throw base::Error(messages::FileNotFound(cataloguePath));
     std::array<unsigned char, 100> header{};
     DWORD read = 0;
     LARGE_INTEGER size{};
@@ -190,7 +191,7 @@ std::wstring CatalogueFingerprint(const std::wstring& cataloguePath)
                     GetFileSizeEx(file, &size) && GetFileTime(file, nullptr, nullptr, &written);
     CloseHandle(file);
     if (!ok)
-        throw Error(messages::FileNotFound(cataloguePath));
+        throw base::Error(messages::FileNotFound(cataloguePath));
     const auto bigEndian = [&](std::size_t at) {
         return (std::uint32_t{header[at]} << 24) | (std::uint32_t{header[at + 1]} << 16) | (std::uint32_t{header[at + 2]} << 8) |
                std::uint32_t{header[at + 3]};
@@ -218,7 +219,7 @@ std::unique_ptr<SearchIndex> SearchIndex::OpenCurrent(const std::wstring& path, 
         if (Meta(db.get(), L"format") != kFormat || Meta(db.get(), L"catalogue") != fingerprint)
             return nullptr;
         return std::unique_ptr<SearchIndex>(new SearchIndex(std::move(db)));
-    } catch (const Error&) {
+    } catch (const base::Error&) {
         // Damaged, or not an index at all: it is built again.
         return nullptr;
     }
@@ -228,28 +229,23 @@ bool SearchIndex::Build(Connection& catalogue, const std::vector<std::wstring>& 
                         std::wstring_view fingerprint, const std::function<void(std::int64_t, std::int64_t)>& progress,
                         const StopRequested& stop)
 {
-    const std::wstring partial = path + L".tmp";
-    DeleteFileW(partial.c_str());
-    bool done = false;
+    std::optional<base::WriteFailure> failure;
     try {
-        DatabaseHandle index = OpenDatabase(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        const StopGuard guard(catalogue.Handle(), stop);
-        done = Fill(index.get(), catalogue, tables, fingerprint, progress, stop);
-    } catch (const Error&) {
-        DeleteFileW(partial.c_str());
+        failure = base::MakeFileAtomically(path, [&](const std::wstring& partial) {
+            DatabaseHandle index = OpenDatabase(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+            const StopGuard guard(catalogue.Handle(), stop);
+            if (!Fill(index.get(), catalogue, tables, fingerprint, progress, stop))
+                throw Stopped{};
+        });
+    } catch (const Stopped&) {
+        return false;
+    } catch (const base::Error&) {
         if (stop())
             return false;
         throw;
     }
-    if (!done) {
-        DeleteFileW(partial.c_str());
-        return false;
-    }
-    if (!MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(partial.c_str());
-        throw Error(messages::DatabaseFailed(path, messages::Reason(SQLITE_CANTOPEN, L"MoveFileEx " + std::to_wstring(error))));
-    }
+    if (failure)
+        throw base::Error(messages::DatabaseFailed(path, base::SystemReason(failure->code)));
     return true;
 }
 
@@ -264,7 +260,7 @@ std::optional<std::vector<IndexHit>> SearchIndex::Search(std::wstring_view expre
         search.Bind(1, expression).Bind(2, static_cast<std::int64_t>(limit));
         while (search.Step())
             hits.push_back({{search.Text(0).value_or(L""), search.Integer(1), search.Integer(2)}, static_cast<int>(search.Integer(3))});
-    } catch (const Error&) {
+    } catch (const base::Error&) {
         if (stop())
             return std::nullopt;
         throw;

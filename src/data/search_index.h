@@ -20,7 +20,7 @@ namespace data {
 std::wstring SearchIndexPath(const std::wstring& cataloguePath);
 
 // What tells one state of a catalogue file from another without reading all of it: its size and
-// last write, and the change counter and schema cookie of its header. Throws data::Error when the
+// last write, and the change counter and schema cookie of its header. Throws base::Error when the
 // file cannot be read.
 std::wstring CatalogueFingerprint(const std::wstring& cataloguePath);
 

@@ -1,7 +1,7 @@
 // The prepared statement: binding, stepping, and reading columns as text.
 #include "data/sqlite_handle.h"
 
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "base/text.h"
 
@@ -51,11 +51,11 @@ unsigned long RequireDatabaseFile(const std::wstring& path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw Error(messages::FileNotFound(path));
+        throw base::Error(messages::FileNotFound(path));
     // To this program an empty file is a damaged database, not a new one.
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0)
-        throw Error(messages::EmptyDatabase(path));
+        throw base::Error(messages::EmptyDatabase(path));
     return attributes;
 }
 
@@ -65,7 +65,7 @@ DatabaseHandle OpenDatabase(const std::wstring& path, int flags)
     const int result = sqlite3_open_v2(base::Narrow(path).c_str(), &raw, flags, nullptr);
     DatabaseHandle db(raw);
     if (result != SQLITE_OK)
-        throw Error(messages::DatabaseFailed(
+        throw base::Error(messages::DatabaseFailed(
             path, messages::Reason(raw ? sqlite3_extended_errcode(raw) : result, base::Widen(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(result)))));
     return db;
 }
@@ -173,8 +173,8 @@ void Statement::Fail() const
     // The file is open already: a write that cannot open a file is one that cannot create its
     // journal beside it, and the folder is at fault.
     if ((code & 0xFF) == SQLITE_CANTOPEN && statement_ && !sqlite3_stmt_readonly(statement_.get()))
-        throw Error(messages::JournalRefused(FileOf(db_), JournalOpenError(FileOf(db_) + L"-journal")));
-    throw Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(code, base::Widen(sqlite3_errmsg(db_)))));
+        throw base::Error(messages::JournalRefused(FileOf(db_), JournalOpenError(FileOf(db_) + L"-journal")));
+    throw base::Error(messages::DatabaseFailed(FileOf(db_), messages::Reason(code, base::Widen(sqlite3_errmsg(db_)))));
 }
 
 }  // namespace data

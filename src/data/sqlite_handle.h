@@ -21,7 +21,7 @@ struct StatementFinalizer {
 };
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-// Opens the SQLite file at `path` with sqlite3_open_v2's `flags`; throws data::Error naming the
+// Opens the SQLite file at `path` with sqlite3_open_v2's `flags`; throws base::Error naming the
 // file and SQLite's reason when it cannot.
 DatabaseHandle OpenDatabase(const std::wstring& path, int flags);
 
@@ -32,7 +32,7 @@ unsigned long RequireDatabaseFile(const std::wstring& path);
 // Table and column names go into SQL only this way; values only as bound parameters.
 std::string QuoteIdentifier(std::wstring_view name);
 
-// One prepared statement. Failures throw data::Error naming the database file and SQLite's reason.
+// One prepared statement. Failures throw base::Error naming the database file and SQLite's reason.
 class Statement {
 public:
     Statement(sqlite3* db, std::string_view sql);

@@ -1,7 +1,7 @@
 // Table: the rows' order, movement, on-demand reads and the statements that change the file.
 #include "data/table.h"
 
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "base/names.h"
 
@@ -41,7 +41,7 @@ void Table::SetTableName(std::wstring name)
 {
     if (active_) {
         if (!base::SameName(name, name_))
-            throw Error(messages::RenameOpenTable(name_, name));
+            throw base::Error(messages::RenameOpenTable(name_, name));
         return;
     }
     name_ = std::move(name);
@@ -114,6 +114,14 @@ std::size_t Table::Position() const
     return current_;
 }
 
+std::int64_t Table::RowIdAt(std::size_t position) const
+{
+    RequireOpen();
+    if (position >= rowids_.size())
+        throw base::Error(messages::NoCurrentRow(name_));
+    return rowids_[position];
+}
+
 bool Table::HasField(std::wstring_view field) const
 {
     RequireOpen();
@@ -132,9 +140,9 @@ std::wstring Table::FieldText(std::wstring_view field) const
     const std::size_t index = FieldIndex(field);
     std::optional<Value> value = ReadValue(rowids_[current_], index);
     if (!value)
-        throw Error(messages::RowDeleted(name_));
+        throw base::Error(messages::RowDeleted(name_));
     if (!*value)
-        throw Error(messages::FieldIsNull(field, name_));
+        throw base::Error(messages::FieldIsNull(field, name_));
     return std::move(**value);
 }
 
@@ -150,7 +158,7 @@ std::optional<std::wstring> Table::ValueAt(std::size_t row, std::wstring_view fi
 {
     const std::size_t index = FieldIndex(field);
     if (row >= rowids_.size())
-        throw Error(messages::NoCurrentRow(name_));
+        throw base::Error(messages::NoCurrentRow(name_));
     return ReadValue(rowids_[row], index).value_or(std::nullopt);
 }
 
@@ -172,7 +180,7 @@ void Table::ReadTexts(std::wstring_view field, const std::function<void(std::wst
         try {
             std::optional<std::wstring> text = select.Text(1);
             if (!text)
-                throw Error(messages::FieldIsNull(field, name_));
+                throw base::Error(messages::FieldIsNull(field, name_));
             sink(std::move(*text));
             ++current_;
         } catch (...) {
@@ -194,7 +202,7 @@ void Table::SetFieldText(std::wstring_view field, std::wstring text)
 {
     const std::size_t index = FieldIndex(field);
     if (!pending_)
-        throw Error(messages::NotInserting(name_));
+        throw base::Error(messages::NotInserting(name_));
     const auto same = std::ranges::find(*pending_, index, &PendingRow::value_type::first);
     if (same != pending_->end())
         same->second = std::move(text);
@@ -206,7 +214,7 @@ void Table::Post()
 {
     RequireOpen();
     if (!pending_)
-        throw Error(messages::NotInserting(name_));
+        throw base::Error(messages::NotInserting(name_));
     std::string sql = "INSERT INTO " + QuoteIdentifier(stored_name_);
     if (pending_->empty()) {
         sql += " DEFAULT VALUES";
@@ -244,7 +252,7 @@ void Table::Delete()
         --current_;
     NotifyChanged();
     if (!removed)
-        throw Error(messages::RowDeleted(name_));
+        throw base::Error(messages::RowDeleted(name_));
 }
 
 void Table::Refresh()
@@ -293,14 +301,14 @@ void Table::NotifyChanged()
 void Table::RequireOpen() const
 {
     if (!active_)
-        throw Error(messages::TableNotOpen(name_));
+        throw base::Error(messages::TableNotOpen(name_));
 }
 
 void Table::RequireCurrentRow() const
 {
     RequireOpen();
     if (current_ == rowids_.size())
-        throw Error(messages::NoCurrentRow(name_));
+        throw base::Error(messages::NoCurrentRow(name_));
 }
 
 std::size_t Table::FieldIndex(std::wstring_view field) const
@@ -308,7 +316,7 @@ std::size_t Table::FieldIndex(std::wstring_view field) const
     RequireOpen();
     const auto found = std::ranges::find_if(fields_, [field](const std::wstring& name) { return base::SameName(name, field); });
     if (found == fields_.end())
-        throw Error(messages::FieldMissing(field, name_));
+        throw base::Error(messages::FieldMissing(field, name_));
     return static_cast<std::size_t>(found - fields_.begin());
 }
 
@@ -316,14 +324,14 @@ std::size_t Table::FieldIndex(std::wstring_view field) const
 std::wstring Table::StoredName() const
 {
     if (name_.empty())
-        throw Error(messages::NoTableName());
+        throw base::Error(messages::NoTableName());
     Statement tables(connection_.Handle(), "SELECT name FROM sqlite_master WHERE type = 'table'");
     while (tables.Step()) {
         std::wstring stored = tables.Text(0).value_or(L"");
         if (base::SameName(stored, name_))
             return stored;
     }
-    throw Error(messages::TableMissing(name_, connection_.FullPath()));
+    throw base::Error(messages::TableMissing(name_, connection_.FullPath()));
 }
 
 void Table::ReadFieldNames()

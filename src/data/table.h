@@ -20,7 +20,7 @@ namespace data {
 // asked for, so a value is never older than the file. While a change is announced, the views that
 // follow the table read the new current row once, whole, and share it. A row another connection deleted keeps its
 // place until Refresh but has no values: FieldText throws, FieldValue and ValueAt give nullopt.
-// Field names match regardless of case. Anything that needs rows or fields throws data::Error
+// Field names match regardless of case. Anything that needs rows or fields throws base::Error
 // while the table is closed.
 class Table {
 public:
@@ -47,6 +47,8 @@ public:
     std::size_t RecordCount() const;
     // The current row's index; RecordCount() at the end.
     std::size_t Position() const;
+    // The stored identity (rowid) of the row at `position` as Open or Refresh read the rows.
+    std::int64_t RowIdAt(std::size_t position) const;
 
     bool HasField(std::wstring_view field) const;
     const std::vector<std::wstring>& FieldNames() const;

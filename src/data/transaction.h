@@ -10,7 +10,7 @@ namespace data {
 class WriteTransaction {
 public:
     // Takes the write lock at once, waiting as long as the connection waits for a busy file; throws
-    // data::Error when the file stays locked or cannot be written.
+    // base::Error when the file stays locked or cannot be written.
     explicit WriteTransaction(Connection& connection);
     WriteTransaction(const WriteTransaction&) = delete;
     WriteTransaction& operator=(const WriteTransaction&) = delete;

@@ -1,9 +1,11 @@
 // The add-recipe window: a new recipe's name, ingredients and method, the add button, and the list
-// of the stored recipes with their removal.
+// of the stored recipes with their removal. Its connection and table object are the own-recipe
+// store's: it adds and deletes through the store and lists the store's recipes, read again after
+// every change the store tells of.
 #pragma once
 #include "components/language_changer.h"
-#include "data/connection.h"
-#include "data/table.h"
+#include "data/subscription.h"
+#include "personal/recipe_store.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -11,16 +13,14 @@
 #include "ui/popup_menu.h"
 #include "ui/tool_tips.h"
 
-class TForm5;
+#include <optional>
+#include <vector>
 
 class TForm4 : public ui::Form {
 public:
     // `color` is the views' background, the one the main window's settings keep. The keyboard
     // layouts are the system's in the program; tests give layouts of their own.
-    explicit TForm4(ui::Color color, components::KeyboardLayouts& layouts = components::SystemKeyboardLayouts());
-
-    // The my-recipes window, told of each removal and shown after each add.
-    void Pair(TForm5& myRecipes) { myRecipes_ = &myRecipes; }
+    TForm4(personal::RecipeStore& store, ui::Color color, components::KeyboardLayouts& layouts = components::SystemKeyboardLayouts());
 
     // Places of the items in PopupMenu1, separators counted.
     enum MenuItem { kN1 = 0, kN3 = 1, kN2 = 2 };
@@ -40,26 +40,26 @@ public:
     ui::Label Label4;
     ui::ListBox ListBox1;
     ui::ToolTips Hints;
-    data::Connection ADOConnection1;
-    data::Table ADOTable1;
     components::TCurrentLanguages CurrentLanguages1;
 
     void Image3Click();
     void N1Click();
     void N2Click();
 
-    // The my-recipes window removed the recipe of entry `index`: the same entry goes from this list,
-    // and the table no longer counts the row.
-    void RecipeRemoved(int index);
-    // A restore changed the file: the list is read again.
-    void RecipesRestored();
-
 protected:
     void FormShow() override;
 
 private:
     void FormCreate();
+    void SetUpHints();
+    void SetUpCurrentLanguages1();
+    // ListBox1 filled from the store, with `chosen` chosen when it is still there.
+    void ListRecipes(std::optional<personal::RecipeId> chosen);
+    std::optional<personal::RecipeId> ChosenId() const;
 
+    personal::RecipeStore& store_;
     ui::Color color_;
-    TForm5* myRecipes_ = nullptr;
+    // ListBox1's entries, in its order.
+    std::vector<personal::RecipeEntry> listed_;
+    data::Subscription storeChanged_;
 };

@@ -1,16 +1,14 @@
 // The my-recipes window.
 #include "personal/myrecepies.h"
 
-#include "catalogue/category_fill.h"
 #include "catalogue/search_places.h"
+#include "output/texts.h"
 #include "personal/addrecepies.h"
-#include "personal/boxes.h"
-#include "personal/recipe_store.h"
+#include "personal/backup_commands.h"
 #include "personal/removal.h"
 #include "personal/texts.h"
-#include "ui/shortcut.h"
+#include "personal/windows.h"
 #include "resource_ids.h"
-#include "data/durability.h"
 #include "ui/application.h"
 #include "ui/image.h"
 
@@ -26,26 +24,14 @@ constexpr int kStatusHeight = 20;
 
 }
 
-TForm5::TForm5(ui::Color color, personal::OutputServices output)
+TForm5::TForm5(personal::RecipeStore& store, ui::Color color, output::Services output)
     : ui::Form({.className = L"TForm5",
                 .caption = std::wstring(personal::kMyRecipesCaption),
                 .clientWidth = kClientWidth,
                 .clientHeight = kClientHeight,
                 .overMainForm = true}),
       ImageList1(IDB_MY_RECIPES_MENU),
-      PopupMenu1({.items = {ui::MenuItem::Action(std::wstring(personal::kRemoveItem), 2, [this] { N1Click(); }),
-                            ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
-                            ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); }),
-                            ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kPrintItemCaption), -1, [this] { PrintClick(); }),
-                            ui::MenuItem::Action(std::wstring(personal::kSaveCaption), -1, [this] { SaveClick(); }),
-                            ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); }),
-                            ui::MenuItem::Separator(),
-                            ui::MenuItem::Action(std::wstring(personal::kBackUpCaption), -1, [this] { BackUpClick(); }),
-                            ui::MenuItem::Action(std::wstring(personal::kRestoreCaption), -1, [this] { RestoreClick(); })},
-                  .pictures = &ImageList1}),
+      PopupMenu1({.items = PopupItems(), .pictures = &ImageList1}),
       Image1({.parent = Handle(),
               .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight},
               .picture = ui::JpegResource(IDR_MY_RECIPES_BACKGROUND)}),
@@ -57,29 +43,41 @@ TForm5::TForm5(ui::Color color, personal::OutputServices output)
       DBMemo1({.parent = Image1.Handle(), .bounds = {376, 40, 361, 137}, .verticalScrollBar = true}),
       DBMemo2({.parent = Image1.Handle(), .bounds = {376, 208, 361, 185}, .verticalScrollBar = true}),
       StatusBar({.parent = Handle(), .height = kStatusHeight, .panelWidths = {1, 255, 50}}),
-      ADOConnection1(personal::kMyRecipesConnection),
-      ADOTable1(ADOConnection1),
+      ADOTable1(store.Connection()),
+      store_(store),
       color_(color),
-      output_(output)
+      browser_({Handle(), ListBox1, DBMemo1, DBMemo2, ADOTable1}, output)
 {
-    data::RequireDurableWrites(ADOConnection1);
-    for (ui::Control* view : {static_cast<ui::Control*>(&ListBox1), static_cast<ui::Control*>(&DBMemo1),
-                              static_cast<ui::Control*>(&DBMemo2)})
-        view->SetColor(ui::kLight3D);
+    browser_.SetColor(ui::kLight3D);
     ListBox1.onSelectionChanged = [this] { ListBox1Click(); };
     ListBox1.SetPopupMenu(&PopupMenu1);
-    for (bound::DbMemo* view : {&DBMemo1, &DBMemo2})
-        view->AddContextItems({ui::MenuItem::Action(std::wstring(personal::kCopyCaption), -1, [this] { CopyClick(); })});
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
+    storeChanged_ = store_.OnChange([this](const personal::StoreChange&) { RecipesChanged(); });
     RunCreationHandler([this] { FormCreate(); });
+}
+
+std::vector<ui::MenuItem> TForm5::PopupItems()
+{
+    using ui::MenuItem;
+    return {MenuItem::Action(std::wstring(personal::kRemoveItem), 2, [this] { N1Click(); }),
+            MenuItem::Separator(),
+            MenuItem::Action(std::wstring(personal::kChangeItem), 0, {}),
+            MenuItem::Separator(),
+            MenuItem::Action(std::wstring(personal::kAddItem), 3, [this] { N3Click(); }),
+            // The recipe commands follow the window's own items.
+            MenuItem::Separator(),
+            MenuItem::Action(std::wstring(output::kPrintItemCaption), -1, [this] { PrintClick(); }),
+            MenuItem::Action(std::wstring(output::kSaveCaption), -1, [this] { SaveClick(); }),
+            MenuItem::Action(std::wstring(output::kCopyCaption), -1, [this] { CopyClick(); }),
+            MenuItem::Separator(),
+            MenuItem::Action(std::wstring(personal::kBackUpCaption), -1, [this] { BackUpClick(); }),
+            MenuItem::Action(std::wstring(personal::kRestoreCaption), -1, [this] { RestoreClick(); })};
 }
 
 void TForm5::FormCreate()
 {
-    DBMemo1.SetColor(color_);
-    DBMemo2.SetColor(color_);
-    ListBox1.SetColor(color_);
+    browser_.SetColor(color_);
 }
 
 void TForm5::FormShow()
@@ -94,30 +92,39 @@ void TForm5::FormShow()
     ADOTable1.Close();
     ADOTable1.SetTableName(personal::TableName());
     ADOTable1.Open();
-    ListBox1.Clear();
-    DBMemo1.Unbind();
-    DBMemo2.Unbind();
-    std::vector<std::wstring> names;
-    catalogue::FillNames(ADOTable1, ListBox1, names, [this](int count) { ShowCount(count); });
-    SelectWanted(names);
+    browser_.Fill(std::wstring(personal::kOwnPlace), [this](int count) { ShowCount(count); });
+    SelectWanted();
+}
+
+void TForm5::RecipesChanged()
+{
+    // A hidden window reads the table again when it is next shown.
+    if (!Visible())
+        return;
+    const auto chosen = ChosenId();
+    ADOTable1.Refresh();
+    ADOTable1.First();
+    // The count follows the list, down to none.
+    ShowCount(browser_.Fill(std::wstring(personal::kOwnPlace), [](int) {}));
+    for (std::size_t row = 0; chosen && row < ADOTable1.RecordCount(); ++row) {
+        if (ADOTable1.RowIdAt(row) == *chosen) {
+            ListBox1.Select(static_cast<int>(row));
+            ListBox1Click();
+        }
+    }
+}
+
+std::optional<personal::RecipeId> TForm5::ChosenId() const
+{
+    const int index = ListBox1.SelectedIndex();
+    if (index < 0 || !ADOTable1.Active() || static_cast<std::size_t>(index) >= ADOTable1.RecordCount())
+        return std::nullopt;
+    return ADOTable1.RowIdAt(static_cast<std::size_t>(index));
 }
 
 void TForm5::ShowCount(int count)
 {
     StatusBar.SetPanelText(kCountPanel, std::wstring(personal::kCountPrefix) + std::to_wstring(count) + std::wstring(personal::kCountSuffix));
-}
-
-void TForm5::AfterRemoval()
-{
-    // The count and the views follow the list: a recipe still selected is shown again from its new
-    // place; with none selected the views are blank.
-    ShowCount(ListBox1.Count());
-    if (ListBox1.SelectedIndex() >= 0) {
-        ListBox1Click();
-        return;
-    }
-    DBMemo1.Unbind();
-    DBMemo2.Unbind();
 }
 
 void TForm5::ShowRecipe(int index, const std::wstring& name)
@@ -126,12 +133,12 @@ void TForm5::ShowRecipe(int index, const std::wstring& name)
     ShowModal();
 }
 
-void TForm5::SelectWanted(const std::vector<std::wstring>& names)
+void TForm5::SelectWanted()
 {
     const auto wanted = std::exchange(wanted_, std::nullopt);
     if (!wanted)
         return;
-    const auto index = catalogue::PlaceInList(names, wanted->index, wanted->name);
+    const auto index = catalogue::PlaceInList(browser_.Names(), wanted->index, wanted->name);
     if (!index)
         return;
     ListBox1.Select(*index);
@@ -140,81 +147,27 @@ void TForm5::SelectWanted(const std::vector<std::wstring>& names)
 
 void TForm5::ListBox1Click()
 {
-    catalogue::ShowRecipeAt(ADOTable1, ListBox1.SelectedIndex(), DBMemo1, personal::ProductsField(), DBMemo2,
-                            personal::BurnField());
+    browser_.ShowChosen();
 }
 
 void TForm5::N1Click()
 {
-    const bool removed = personal::RemoveSelected(Handle(), ADOTable1, ListBox1, [this](int index) {
-        if (addRecipe_)
-            addRecipe_->RecipeRemoved(index);
-    });
-    if (removed)
-        AfterRemoval();
+    personal::RemoveRecipe(Handle(), store_, ChosenId());
 }
 
 void TForm5::N3Click()
 {
     Close();
-    if (addRecipe_)
-        addRecipe_->Show();
+    Form4->Show();
 }
 
-void TForm5::ShowAfterAdd()
-{
-    // Showing an open window again does not run the show handler.
-    if (Visible())
-        FormShow();
-    Show();
-}
-
-void TForm5::RecipeRemoved(int index)
-{
-    ListBox1.Remove(index);
-    if (!ADOTable1.Active())
-        return;
-    ADOTable1.Refresh();
-    AfterRemoval();
-}
-
-void TForm5::RecipesRestored()
-{
-    if (Visible()) {
-        FormShow();
-        return;
-    }
-    ADOTable1.Refresh();
-}
-
-std::optional<personal::RecipeDocument> TForm5::RecipeOnScreen() const
-{
-    return personal::RecipeShown(ListBox1, ADOTable1, std::wstring(personal::kOwnPlace));
-}
-
-void TForm5::PrintClick() { personal::PrintCommand(output_.printing, Handle(), RecipeOnScreen()); }
-void TForm5::SaveClick() { personal::SaveCommand(Handle(), RecipeOnScreen()); }
-void TForm5::CopyClick() { personal::CopyCommand(output_.clipboard, Handle(), RecipeOnScreen()); }
-void TForm5::BackUpClick() { personal::BackUpCommand(Handle()); }
-
-void TForm5::RestoreClick()
-{
-    if (!personal::RestoreCommand(Handle()))
-        return;
-    if (addRecipe_)
-        addRecipe_->RecipesRestored();
-    RecipesRestored();
-}
+void TForm5::PrintClick() { browser_.Print(); }
+void TForm5::SaveClick() { browser_.Save(); }
+void TForm5::CopyClick() { browser_.Copy(); }
+void TForm5::BackUpClick() { personal::BackUpCommand(store_, Handle()); }
+void TForm5::RestoreClick() { personal::RestoreCommand(store_, Handle()); }
 
 bool TForm5::PreviewKey(const MSG& message)
 {
-    if (ui::Matches(personal::kCopyKey, message)) {
-        CopyClick();
-        return true;
-    }
-    if (ui::Matches(personal::kPrintKey, message)) {
-        PrintClick();
-        return true;
-    }
-    return false;
+    return browser_.HandleKey(message);
 }

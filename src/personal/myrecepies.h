@@ -1,10 +1,14 @@
 // The my-recipes window: the list of the own recipes, the selected one's ingredients and method,
-// and its removal.
+// and its removal. Its table object reads the file through the own-recipe store's connection; it
+// deletes through the store and, while it is shown, lists the recipes again after every change the
+// store tells of, keeping the chosen recipe chosen.
 #pragma once
-#include "data/connection.h"
 #include "bound/db_memo.h"
+#include "catalogue/recipe_browser.h"
+#include "data/subscription.h"
 #include "data/table.h"
-#include "personal/recipe_commands.h"
+#include "output/services.h"
+#include "personal/recipe_store.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -13,18 +17,12 @@
 
 #include <optional>
 #include <string>
-#include <vector>
-
-class TForm4;
 
 class TForm5 : public ui::Form {
 public:
     // `color` is the views' background, the one the main window's settings keep; the recipe on
     // screen is copied and printed through `output`.
-    explicit TForm5(ui::Color color, personal::OutputServices output = {});
-
-    // The add-recipe window, told of each removal and shown by the add item.
-    void Pair(TForm4& addRecipe) { addRecipe_ = &addRecipe; }
+    TForm5(personal::RecipeStore& store, ui::Color color, output::Services output = {});
 
     // Status bar panels: 1 shows the count of recipes.
     enum Panel { kHintPanel = 0, kCountPanel = 1, kEmptyPanel = 2 };
@@ -41,7 +39,6 @@ public:
     bound::DbMemo DBMemo1;
     bound::DbMemo DBMemo2;
     ui::StatusBar StatusBar;
-    data::Connection ADOConnection1;
     data::Table ADOTable1;
 
     void ListBox1Click();
@@ -53,18 +50,9 @@ public:
     void BackUpClick();
     void RestoreClick();
 
-    // The add-recipe window removed the recipe of entry `index`: the same entry goes from this list,
-    // and the table no longer counts the row.
-    void RecipeRemoved(int index);
-    // Shown by an add: the list is read again with the new recipe, also when the window was open.
-    void ShowAfterAdd();
     // Shows the window modally with the recipe of list entry `index` selected and shown; when that
     // entry no longer carries `name`, the first one that does.
     void ShowRecipe(int index, const std::wstring& name);
-    // A restore changed the file: the list is read again.
-    void RecipesRestored();
-    // The recipe selected in the list; nullopt with none selected.
-    std::optional<personal::RecipeDocument> RecipeOnScreen() const;
 
 protected:
     void FormShow() override;
@@ -76,13 +64,17 @@ private:
         std::wstring name;
     };
 
+    std::vector<ui::MenuItem> PopupItems();
     void FormCreate();
     void ShowCount(int count);
-    void AfterRemoval();
-    void SelectWanted(const std::vector<std::wstring>& names);
+    void SelectWanted();
+    // The store changed the file: while the window is shown, its list is read again.
+    void RecipesChanged();
+    std::optional<personal::RecipeId> ChosenId() const;
 
+    personal::RecipeStore& store_;
     ui::Color color_;
-    TForm4* addRecipe_ = nullptr;
+    catalogue::RecipeBrowser browser_;
     std::optional<Wanted> wanted_;
-    personal::OutputServices output_;
+    data::Subscription storeChanged_;
 };

@@ -1,13 +1,12 @@
 // Backup and restore of the own recipes.
 #include "personal/recipe_copies.h"
 
-#include "data/error.h"
+#include "base/error.h"
 #include "data/recipe_copy.h"
 #include "data/recipe_rows.h"
 #include "data/transaction.h"
 #include "personal/recipe_store.h"
 #include "personal/texts.h"
-#include "ui/error.h"
 #include "base/text.h"
 
 #include <windows.h>
@@ -60,6 +59,27 @@ struct Actions {
     std::function<void(std::int64_t rowid, const data::StoredRecipe&)> replace;
 };
 
+bool SameTexts(const Current& current, const data::StoredRecipe& recipe)
+{
+    return current.products == recipe.products && current.burn == recipe.burn;
+}
+
+// The copy's recipe added beside the file's under a suffixed name, unless an earlier restore kept
+// both already: then the copy's recipe is there under one of those names.
+void KeepBoth(ByName& current, const data::StoredRecipe& recipe, const Actions& act)
+{
+    data::StoredRecipe renamed = recipe;
+    for (int number = 1;; ++number) {
+        renamed.name = Suffixed(recipe.name, number);
+        const auto kept = current.find(renamed.name);
+        if (kept == current.end())
+            break;
+        if (SameTexts(kept->second, recipe))
+            return;
+    }
+    current.emplace(renamed.name, Current{act.insert(renamed), renamed.products, renamed.burn});
+}
+
 // Walks the copy in order against the file's recipes, as they would stand after each step.
 RestoreCounts Settle(ByName current, const std::vector<data::StoredRecipe>& copy, SharedName choice, const Actions& act)
 {
@@ -69,39 +89,17 @@ RestoreCounts Settle(ByName current, const std::vector<data::StoredRecipe>& copy
         if (found == current.end()) {
             ++counts.added;
             current.emplace(recipe.name, Current{act.insert(recipe), recipe.products, recipe.burn});
-            continue;
-        }
-        if (found->second.products == recipe.products && found->second.burn == recipe.burn) {
+        } else if (SameTexts(found->second, recipe)) {
             ++counts.unchanged;
-            continue;
-        }
-        ++counts.differing;
-        switch (choice) {
-        case SharedName::KeepBoth: {
-            // Kept both by an earlier restore already, the copy's recipe is not added once more.
-            data::StoredRecipe renamed = recipe;
-            for (int number = 1;; ++number) {
-                renamed.name = Suffixed(recipe.name, number);
-                const auto kept = current.find(renamed.name);
-                if (kept == current.end())
-                    break;
-                if (kept->second.products == recipe.products && kept->second.burn == recipe.burn) {
-                    renamed.name.clear();
-                    break;
-                }
+        } else {
+            ++counts.differing;
+            if (choice == SharedName::KeepBoth) {
+                KeepBoth(current, recipe, act);
+            } else if (choice == SharedName::TakeCopy) {
+                act.replace(found->second.rowid, recipe);
+                found->second.products = recipe.products;
+                found->second.burn = recipe.burn;
             }
-            if (renamed.name.empty())
-                break;
-            current.emplace(renamed.name, Current{act.insert(renamed), renamed.products, renamed.burn});
-            break;
-        }
-        case SharedName::TakeCopy:
-            act.replace(found->second.rowid, recipe);
-            found->second.products = recipe.products;
-            found->second.burn = recipe.burn;
-            break;
-        case SharedName::KeepCurrent:
-            break;
         }
     }
     return counts;
@@ -127,51 +125,58 @@ std::wstring SuffixedName(const std::wstring& name, const std::set<std::wstring>
     }
 }
 
-std::size_t BackUp(data::Connection& connection, const std::wstring& target)
-{
-    if (SameFile(target) == SameFile(connection.FullPath()))
-        throw ui::Error(std::wstring(kBackUpIntoItself));
-    try {
-        return data::BackUp(connection, target, TableName());
-    } catch (const data::Error& e) {
-        throw ui::Error(std::wstring(kBackUpFailed) + e.Message());
-    }
-}
-
 std::vector<data::StoredRecipe> ReadCopy(const std::wstring& path)
 {
     std::vector<data::StoredRecipe> copy;
     try {
         copy = data::ReadRecipeFile(path, TableName());
-    } catch (const data::Error& e) {
-        throw ui::Error(std::wstring(kCopyRefused) + e.Message() + std::wstring(kNothingChanged));
+    } catch (const base::Error& e) {
+        throw base::Error(std::wstring(kCopyRefused) + e.Message() + std::wstring(kNothingChanged));
     }
     for (const auto& recipe : copy) {
         if (recipe.name.empty() || !base::IsWellFormed(recipe.name) || base::CountCodePoints(recipe.name) > kMaxNameLength)
-            throw ui::Error(std::wstring(kCopyBadName) + std::wstring(kNothingChanged));
+            throw base::Error(std::wstring(kCopyBadName) + std::wstring(kNothingChanged));
     }
     return copy;
 }
 
-RestoreCounts Compare(data::Connection& connection, const std::vector<data::StoredRecipe>& copy)
+std::size_t RecipeStore::BackUp(const std::wstring& target)
 {
-    return Settle(ReadCurrent(connection), copy, SharedName::KeepCurrent, {[](const auto&) { return std::int64_t{0}; }, [](std::int64_t, const auto&) {}});
+    if (SameFile(target) == SameFile(Path()))
+        throw base::Error(std::wstring(kBackUpIntoItself));
+    try {
+        return data::BackUp(connection_, target, TableName());
+    } catch (const base::Error& e) {
+        throw base::Error(std::wstring(kBackUpFailed) + e.Message());
+    }
 }
 
-RestoreCounts Restore(data::Connection& connection, const std::vector<data::StoredRecipe>& copy, SharedName choice)
+RestoreCounts RecipeStore::Compare(const std::vector<data::StoredRecipe>& copy)
+{
+    return Settle(ReadCurrent(connection_), copy, SharedName::KeepCurrent,
+                  {[](const auto&) { return std::int64_t{0}; }, [](std::int64_t, const auto&) {}});
+}
+
+RestoreCounts RecipeStore::Restore(const std::vector<data::StoredRecipe>& copy, SharedName choice)
 {
     const std::wstring table = TableName();
     RestoreCounts counts;
+    bool written = false;
     {
-        data::WriteTransaction transaction(connection);
-        counts = Settle(ReadCurrent(connection), copy, choice,
-                        {[&](const data::StoredRecipe& recipe) { return data::InsertRecipe(connection, table, recipe); },
+        data::WriteTransaction transaction(connection_);
+        counts = Settle(ReadCurrent(connection_), copy, choice,
+                        {[&](const data::StoredRecipe& recipe) {
+                             written = true;
+                             return data::InsertRecipe(connection_, table, recipe);
+                         },
                          [&](std::int64_t rowid, const data::StoredRecipe& recipe) {
-                             data::ReplaceRecipeTexts(connection, table, rowid, recipe.products, recipe.burn);
+                             written = true;
+                             data::ReplaceRecipeTexts(connection_, table, rowid, recipe.products, recipe.burn);
                          }});
         transaction.Commit();
     }
-    NotifyRecipesChanged();
+    if (written)
+        changed_.Notify({StoreChange::Kind::Restored});
     return counts;
 }
 

@@ -1,7 +1,7 @@
-// Copies of the own recipes: a backup of the whole file, and a restore that compares a copy with
-// the file, adds what is new and settles the recipes whose name is shared but whose text is not.
+// Copies of the own recipes: what a restore may do with a recipe whose name the file already has,
+// what it counts, and a copy read and checked before anything is restored from it. The store
+// (recipe_store.h) backs the file up and restores it.
 #pragma once
-#include "data/connection.h"
 #include "data/recipe_copy.h"
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 
 namespace personal {
 
-// What to do with a recipe of the copy whose name the file has with other texts.
+// What to do with a recipe of a copy whose name the file has with other texts.
 enum class SharedName {
     KeepBoth,     // the copy's is added under its name with a suffix
     TakeCopy,     // the file's recipe takes the copy's ingredients and method, keeping its place
@@ -25,22 +25,9 @@ struct RestoreCounts {
     bool operator==(const RestoreCounts&) const = default;
 };
 
-// Writes the copy to `target`; refuses the own-recipe file itself. Returns how many recipes the
-// copy holds. Throws ui::Error in the program's words; a failure leaves `target` as it was.
-std::size_t BackUp(data::Connection& connection, const std::wstring& target);
-
-// The recipes of a copy or of any own-recipe file of the program. Throws ui::Error saying why a
+// The recipes of a copy or of any own-recipe file of the program. Throws base::Error saying why a
 // damaged or foreign file is refused.
 std::vector<data::StoredRecipe> ReadCopy(const std::wstring& path);
-
-// What a restore of `copy` would find, counted against the file as it is now.
-RestoreCounts Compare(data::Connection& connection, const std::vector<data::StoredRecipe>& copy);
-
-// Adds the new recipes and settles the differing ones as `choice` says, in one transaction: the
-// file holds all of it or, after any failure or a kill, none of it. Recipes of the copy are taken
-// in its order, so a name it holds twice is compared with the first one restored. Returns the
-// counts as found under the write lock.
-RestoreCounts Restore(data::Connection& connection, const std::vector<data::StoredRecipe>& copy, SharedName choice);
 
 // `name` with " (копие)" or " (копие N)" added, shortened so that it keeps to the 50-character
 // limit, and free among `taken`.

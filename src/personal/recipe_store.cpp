@@ -1,113 +1,132 @@
-// The own-recipe table's operations.
+// The own-recipe store: listing, reading, adding, changing and deleting by ID, and telling of it.
 #include "personal/recipe_store.h"
 
-#include "catalogue/category_fill.h"
+#include "base/error.h"
+#include "base/text.h"
+#include "data/durability.h"
+#include "data/messages.h"
+#include "data/recipe_rows.h"
 #include "data/transaction.h"
 #include "personal/texts.h"
 #include "string_ids.h"
-#include "ui/error.h"
 #include "ui/resource_text.h"
-#include "base/text.h"
 
 #include <utility>
-#include <vector>
 
 namespace personal {
 namespace {
 
-data::ChangeSignal& RecipesChanged()
+// Texts that must not be stored: empty ones, a name longer than the table holds, and a half of a
+// surrogate pair, which would reach the file as another character than the one typed. `ending`
+// says what was not done.
+void CheckTexts(const UserDetails& recipe, std::wstring_view ending)
 {
-    static data::ChangeSignal changed;
-    return changed;
+    for (const auto& [text, empty] : {std::pair{&recipe.Name, kEnterName}, std::pair{&recipe.Products, kEnterProducts},
+                                      std::pair{&recipe.Burn, kEnterMethod}}) {
+        if (text->empty())
+            throw base::Error(std::wstring(empty));
+    }
+    for (const auto& [text, field] : {std::pair{&recipe.Name, kNameTitle}, std::pair{&recipe.Products, kProductsTitle},
+                                      std::pair{&recipe.Burn, kMethodTitle}}) {
+        if (!base::IsWellFormed(*text))
+            throw base::Error(L"Полето „" + std::wstring(field) + L"“ съдържа повреден знак (половин двойка UTF-16), който не "
+                              L"може да бъде записан. " + std::wstring(ending));
+    }
+    const std::size_t length = base::CountCodePoints(recipe.Name);
+    if (length > kMaxNameLength)
+        throw base::Error(L"Името на рецептата е дълго " + std::to_wstring(length) + L" знака; позволени са най-много " +
+                          std::to_wstring(kMaxNameLength) + L". " + std::wstring(ending));
+}
+
+data::StoredRecipe Stored(const UserDetails& recipe)
+{
+    return {recipe.Name, recipe.Products, recipe.Burn};
+}
+
+[[noreturn]] void Gone(std::wstring_view ending)
+{
+    throw base::Error(std::wstring(kRecipeGone) + std::wstring(ending));
 }
 
 }
 
 std::wstring TableName() { return ui::ResourceText(IDS_TABLE_MY_RECIPES); }
-std::wstring NameField() { return ui::ResourceText(IDS_FIELD_NAME); }
-std::wstring RecipeNameField() { return ui::ResourceText(IDS_FIELD_RECIPE_NAME); }
 std::wstring ProductsField() { return ui::ResourceText(IDS_FIELD_PRODUCTS); }
 std::wstring BurnField() { return ui::ResourceText(IDS_FIELD_BURN); }
 
-void ListNames(data::Table& table, ui::ListBox& list)
+RecipeStore::RecipeStore() : connection_(kAddRecipeConnection)
 {
-    table.First();
-    std::vector<std::wstring> names;
-    catalogue::FillNames(table, list, names, [](int) {});
+    data::RequireDurableWrites(connection_);
+    data::RecipeFields(connection_.Handle(), TableName(), connection_.FullPath());
 }
 
-bool NameTaken(data::Table& table, const std::wstring& name)
+std::vector<RecipeEntry> RecipeStore::List()
 {
-    const std::wstring field = RecipeNameField();
-    for (table.First(); !table.Eof(); table.Next()) {
-        if (table.FieldText(field) == name)
-            return true;
-    }
-    return false;
+    const std::wstring table = TableName();
+    std::vector<RecipeEntry> entries;
+    data::ReadRecipeNames(connection_, table, [&](std::int64_t rowid, std::optional<std::wstring> name) {
+        if (!name)
+            throw base::Error(data::messages::FieldIsNull(L"Name", table));
+        entries.push_back({rowid, std::move(*name)});
+    });
+    return entries;
 }
 
-void Append(data::Table& table, const UserDetails& recipe)
+std::optional<UserDetails> RecipeStore::Read(RecipeId id)
 {
-    // A half of a surrogate pair would reach the file as another character than the one typed.
-    for (const auto& [text, field] : {std::pair{&recipe.Name, kNameTitle}, std::pair{&recipe.Products, kProductsTitle},
-                                      std::pair{&recipe.Burn, kMethodTitle}}) {
-        if (!base::IsWellFormed(*text))
-            throw ui::Error(L"Полето „" + std::wstring(field) + L"“ съдържа повреден знак (половин двойка UTF-16), който не "
-                            L"може да бъде записан. Рецептата не е добавена");
-    }
-    const std::size_t length = base::CountCodePoints(recipe.Name);
-    if (length > kMaxNameLength)
-        throw ui::Error(L"Името на рецептата е дълго " + std::to_wstring(length) + L" знака; позволени са най-много " +
-                        std::to_wstring(kMaxNameLength) + L". Рецептата не е добавена");
-    table.Insert();
-    table.SetFieldText(RecipeNameField(), recipe.Name);
-    table.SetFieldText(ProductsField(), recipe.Products);
-    table.SetFieldText(BurnField(), recipe.Burn);
-    table.Post();
-    RecipesChanged().Notify();
+    data::RecipeReader reader(connection_);
+    auto row = reader.Read(TableName(), id);
+    if (!row)
+        return std::nullopt;
+    return UserDetails{row->name.value_or(L""), std::move(row->products), std::move(row->burn)};
 }
 
-bool AddRecipe(data::Connection& connection, data::Table& table, const UserDetails& recipe)
+std::optional<RecipeId> RecipeStore::Add(const UserDetails& recipe)
 {
-    data::WriteTransaction transaction(connection);
-    table.Refresh();
-    if (NameTaken(table, recipe.Name))
-        return false;
-    try {
-        Append(table, recipe);
+    CheckTexts(recipe, kNotAdded);
+    const std::wstring table = TableName();
+    RecipeId id = 0;
+    {
+        data::WriteTransaction transaction(connection_);
+        if (data::FindRecipeNamed(connection_, table, recipe.Name))
+            return std::nullopt;
+        id = data::InsertRecipe(connection_, table, Stored(recipe));
         transaction.Commit();
-    } catch (...) {
-        transaction.Rollback();
-        // The table took the row as stored; read again, it no longer lists a row the file lacks.
-        // Should that read fail too, the add's own error is still the one to tell.
-        try {
-            table.Refresh();
-        } catch (...) {
-        }
-        throw;
     }
-    return true;
+    changed_.Notify({StoreChange::Kind::Added, id});
+    return id;
 }
 
-void DeleteAt(data::Table& table, int index, const std::wstring& listedName)
+ChangeOutcome RecipeStore::Change(RecipeId id, const UserDetails& recipe)
 {
-    table.Refresh();
-    table.MoveToPosition(index > 0 ? static_cast<std::size_t>(index) : 0);
-    if (table.Eof() || table.FieldText(RecipeNameField()) != listedName)
-        throw ui::Error(L"Рецептата „" + listedName +
-                        L"“ вече не е на това място във файла; нищо не е изтрито. Отворете прозореца отново");
-    table.Delete();
-    RecipesChanged().Notify();
+    CheckTexts(recipe, kNotChanged);
+    const std::wstring table = TableName();
+    {
+        data::WriteTransaction transaction(connection_);
+        if (data::FindRecipeNamed(connection_, table, recipe.Name, id))
+            return ChangeOutcome::NameTaken;
+        if (!data::UpdateRecipe(connection_, table, id, Stored(recipe)))
+            Gone(kNotChanged);
+        transaction.Commit();
+    }
+    changed_.Notify({StoreChange::Kind::Changed, id});
+    return ChangeOutcome::Changed;
 }
 
-data::Subscription OnRecipesChanged(std::function<void()> observer)
+void RecipeStore::Delete(RecipeId id)
 {
-    return RecipesChanged().Subscribe(std::move(observer));
+    {
+        data::WriteTransaction transaction(connection_);
+        if (!data::DeleteRecipe(connection_, TableName(), id))
+            Gone(kNotDeleted);
+        transaction.Commit();
+    }
+    changed_.Notify({StoreChange::Kind::Deleted, id});
 }
 
-void NotifyRecipesChanged()
+data::Subscription RecipeStore::OnChange(std::function<void(const StoreChange&)> observer)
 {
-    RecipesChanged().Notify();
+    return changed_.Subscribe(std::move(observer));
 }
 
 }

@@ -1,24 +1,17 @@
 // The remove item of the own-recipe windows.
 #include "personal/removal.h"
 
-#include "personal/boxes.h"
-#include "personal/recipe_store.h"
 #include "personal/texts.h"
+#include "ui/boxes.h"
 
 namespace personal {
 
-bool RemoveSelected(HWND owner, data::Table& table, ui::ListBox& list, const std::function<void(int)>& removedAt)
+bool RemoveRecipe(HWND owner, RecipeStore& store, std::optional<RecipeId> chosen)
 {
-    if (!AskYes(owner, kDeleteQuestion))
+    if (!ui::AskYes(owner, kDeleteQuestion) || !chosen)
         return false;
-    const int index = list.SelectedIndex();
-    if (index < 0)
-        return false;
-    DeleteAt(table, index, list.Item(index));
-    list.Remove(index);
-    removedAt(index);
-    Tell(kDeleted);
-    table.Refresh();
+    store.Delete(*chosen);
+    ui::Tell(kDeleted);
     return true;
 }
 

@@ -1,17 +1,15 @@
 // The remove item of both own-recipe windows' lists.
 #pragma once
-#include "data/table.h"
-#include "ui/controls.h"
+#include "personal/recipe_store.h"
 
 #include <windows.h>
 
-#include <functional>
+#include <optional>
 
 namespace personal {
 
-// Asks, then removes the recipe of the entry selected in `list` from the file and from the list, and
-// tells the other window (`removedAt` gets the entry's index) before the user hears it is done.
-// Returns whether a recipe was removed: not when the user said no or no entry was selected.
-bool RemoveSelected(HWND owner, data::Table& table, ui::ListBox& list, const std::function<void(int)>& removedAt);
+// Asks, then, when a recipe is chosen, deletes it through the store, which tells every window, and
+// says it is done. Returns whether a recipe was removed: not when the user said no or none was chosen.
+bool RemoveRecipe(HWND owner, RecipeStore& store, std::optional<RecipeId> chosen);
 
 }

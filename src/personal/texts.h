@@ -1,12 +1,11 @@
 // Texts and names of the own recipes, their windows and their commands, kept together.
 #pragma once
-#include "ui/shortcut.h"
-
 #include <string_view>
 
 namespace personal {
 
-// The add-recipe window's connection carries the Jet keys it was designed with.
+// The store opens the file by the add-recipe window's connection, with the Jet keys it was designed
+// with; the search over everything reads it by the my-recipes window's.
 inline constexpr std::wstring_view kAddRecipeConnection =
     L"Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=Data\\pelnor_myrecepies.rec;Mode=Share Deny None;"
     L"Extended Properties=\"\";Persist Security Info=False;Jet OLEDB:System database=\"\";"
@@ -17,6 +16,13 @@ inline constexpr std::wstring_view kAddRecipeConnection =
 inline constexpr std::wstring_view kMyRecipesConnection =
     L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=Data\\pelnor_myrecepies.rec;Persist Security Info=False";
 
+// The store's refusals: what was not done, after why.
+inline constexpr std::wstring_view kRecipeGone =
+    L"Рецептата вече я няма във файла на Моите Рецепти: изтрита е, докато прозорецът беше отворен. ";
+inline constexpr std::wstring_view kNotAdded = L"Рецептата не е добавена";
+inline constexpr std::wstring_view kNotChanged = L"Промените не са записани";
+inline constexpr std::wstring_view kNotDeleted = L"Нищо не е изтрито";
+
 // The longest name the table holds.
 inline constexpr std::size_t kMaxNameLength = 50;
 // The name field takes UTF-16 units: 50 characters outside the Basic Multilingual Plane take 100.
@@ -25,7 +31,6 @@ inline constexpr int kNameFieldUnits = 2 * kMaxNameLength;
 // stay responsive with texts this long.
 inline constexpr int kMaxTextLength = 100000;
 
-inline constexpr std::wstring_view kInformationCaption = L"Information";
 inline constexpr std::wstring_view kDeleteQuestion = L"Сигурни ли сте, че искате да изтриете текущата рецепта?";
 inline constexpr std::wstring_view kDeleted = L"Рецаптата е изтрита успешно!!!";
 inline constexpr std::wstring_view kRemoveItem = L"Премахни Рецептата";
@@ -74,47 +79,14 @@ inline constexpr wchar_t kMaletResource[] = L"MALET";
 inline constexpr int kPenCursor = 18;
 inline constexpr wchar_t kPenResource[] = L"PEN";
 
-// The commands that take a recipe out of the program (print, save, copy) and the backup and
-// restore of the own recipes.
-// Captions of the commands, after the windows' own items.
-inline constexpr std::wstring_view kRecipeMenu = L"Рецепта";
-inline constexpr std::wstring_view kPrintCaption = L"Печат…";
-inline constexpr std::wstring_view kPrintHint = L"Отпечатай рецептата на екрана";
-inline constexpr std::wstring_view kSaveCaption = L"Запиши рецептата…";
-inline constexpr std::wstring_view kSaveHint = L"Запиши рецептата като текст или като страница за браузър";
-// The keys of the print and copy commands, the same in every window that shows a recipe.
-inline constexpr ui::Shortcut kPrintKey{'P', ui::kCtrl};
-inline constexpr std::wstring_view kPrintKeyText = L"Ctrl+P";
-inline constexpr ui::Shortcut kCopyKey{'C', ui::kCtrl | ui::kShift};
-inline constexpr std::wstring_view kCopyKeyText = L"Ctrl+Shift+C";
-// The print and copy commands' captions in the context menus, which show their keys.
-inline constexpr std::wstring_view kPrintItemCaption = L"Печат…\tCtrl+P";
-// The copy command's name, and its caption in the context menus.
-inline constexpr std::wstring_view kCopyName = L"Копирай рецептата";
-inline constexpr std::wstring_view kCopyCaption = L"Копирай рецептата\tCtrl+Shift+C";
-inline constexpr std::wstring_view kCopyHint = L"Копирай цялата рецепта като текст";
+// The backup and restore commands of the own recipes, after the windows' own items.
 inline constexpr std::wstring_view kBackUpCaption = L"Запази копие на Моите Рецепти…";
 inline constexpr std::wstring_view kBackUpHint = L"Запиши пълно копие на собствените рецепти";
 inline constexpr std::wstring_view kRestoreCaption = L"Възстанови от копие…";
 inline constexpr std::wstring_view kRestoreHint = L"Добави рецептите от копие на Моите Рецепти";
 
-// The parts of a recipe taken out of the program.
+// Where an own recipe taken out of the program says it comes from.
 inline constexpr std::wstring_view kOwnPlace = L"Моите Рецепти";
-inline constexpr std::wstring_view kProductsHeading = L"Продукти";
-inline constexpr std::wstring_view kMethodHeading = L"Начин на приготвяне";
-inline constexpr std::wstring_view kPageWord = L"Страница";
-inline constexpr std::wstring_view kPageOf = L" от ";
-
-inline constexpr std::wstring_view kNoRecipeShown = L"Изберете рецепта от списъка.";
-
-// Saving.
-inline constexpr std::wstring_view kSaveTitle = L"Запиши рецептата";
-inline constexpr std::wstring_view kTextFilter = L"Текст (UTF-8)";
-inline constexpr std::wstring_view kHtmlFilter = L"Уеб страница";
-inline constexpr std::wstring_view kSaveFailed = L"Рецептата не е записана в „";
-inline constexpr std::wstring_view kSavedAs = L"Рецептата е записана в „";
-// What a name that cannot be a file name becomes.
-inline constexpr std::wstring_view kUnnamedFile = L"Рецепта";
 
 // Backup and restore.
 inline constexpr std::wstring_view kBackUpTitle = L"Запази копие на Моите Рецепти";

@@ -7,6 +7,7 @@
 #include "ui/resource_text.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,6 +31,35 @@ bound::GridColumn Column(UINT field, int width, bool centred = true)
     return {.field = ui::ResourceText(field), .width = width, .centred = centred};
 }
 
+// The grids' columns: the measures, the weights of a measure of each product, the food energy.
+std::vector<bound::GridColumn> MeasureColumns()
+{
+    return {Column(IDS_FIELD_MERKI_KIND, 265, false), Column(IDS_FIELD_MERKI_TEACUP, 105), Column(IDS_FIELD_MERKI_COFFEE_CUP, 115),
+            Column(IDS_FIELD_MERKI_TABLESPOON, 122), Column(IDS_FIELD_MERKI_TEASPOON, 114)};
+}
+
+std::vector<bound::GridColumn> WeightColumns()
+{
+    return {Column(IDS_FIELD_DPM_PRODUCTS, 371, false), Column(IDS_FIELD_DPM_MEASURES, 238), Column(IDS_FIELD_DPM_WEIGHT, 111)};
+}
+
+std::vector<bound::GridColumn> EnergyColumns()
+{
+    return {Column(IDS_FIELD_ENERGY_PRODUCT, 339, false), Column(IDS_FIELD_ENERGY_PROTEINS, 81), Column(IDS_FIELD_ENERGY_FATS, 80),
+            Column(IDS_FIELD_ENERGY_CARBOHYDRATES, 98), Column(IDS_FIELD_ENERGY_KILOCALORIES, 112)};
+}
+
+ui::Rect FullPage(const ui::PageControl& pages)
+{
+    return {0, 0, pages.PageWidth(), pages.PageHeight()};
+}
+
+// A read-only advice text filling its tab.
+ui::TextView::Args AdviceText(const ui::PageControl& pages, Tab tab)
+{
+    return {.parent = pages.Page(tab), .bounds = FullPage(pages), .verticalScrollBar = true, .tabStop = false};
+}
+
 }
 
 TForm2::TForm2()
@@ -39,42 +69,16 @@ TForm2::TForm2()
                 .clientHeight = kClientHeight,
                 .color = ui::kGrayText}),
       PageControl1({.parent = Handle(), .bounds = {0, 0, kClientWidth, kClientHeight}, .captions = TabCaptions()}),
-      Memo1({.parent = PageControl1.Page(kSecrets),
-             .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-             .verticalScrollBar = true,
-             .tabStop = false}),
-      Memo2({.parent = PageControl1.Page(kTastier),
-             .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-             .verticalScrollBar = true,
-             .tabStop = false}),
-      Memo5({.parent = PageControl1.Page(kSalting),
-             .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-             .verticalScrollBar = true,
-             .tabStop = false}),
-      Memo4({.parent = PageControl1.Page(kFat),
-             .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-             .verticalScrollBar = true,
-             .tabStop = false}),
+      Memo1(AdviceText(PageControl1, kSecrets)),
+      Memo2(AdviceText(PageControl1, kTastier)),
+      Memo5(AdviceText(PageControl1, kSalting)),
+      Memo4(AdviceText(PageControl1, kFat)),
       DBMemo1({.parent = PageControl1.Page(kMeasures), .bounds = {0, 0, 745, 89}}),
-      DBGrid2({.parent = PageControl1.Page(kMeasures),
-               .bounds = {0, 96, 745, 201},
-               .columns = {Column(IDS_FIELD_MERKI_KIND, 265, false), Column(IDS_FIELD_MERKI_TEACUP, 105),
-                           Column(IDS_FIELD_MERKI_COFFEE_CUP, 115), Column(IDS_FIELD_MERKI_TABLESPOON, 122),
-                           Column(IDS_FIELD_MERKI_TEASPOON, 114)}}),
-      DBGrid3({.parent = PageControl1.Page(kMeasures),
-               .bounds = {0, 304, 745, 97},
-               .columns = {Column(IDS_FIELD_DPM_PRODUCTS, 371, false), Column(IDS_FIELD_DPM_MEASURES, 238),
-                           Column(IDS_FIELD_DPM_WEIGHT, 111)},
-               .readOnly = false}),
-      Memo6({.parent = PageControl1.Page(kPreserving),
-             .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-             .readOnly = false,
-             .verticalScrollBar = true}),
-      DBGrid1({.parent = PageControl1.Page(kEnergy),
-               .bounds = {0, 0, PageControl1.PageWidth(), PageControl1.PageHeight()},
-               .columns = {Column(IDS_FIELD_ENERGY_PRODUCT, 339, false), Column(IDS_FIELD_ENERGY_PROTEINS, 81),
-                           Column(IDS_FIELD_ENERGY_FATS, 80), Column(IDS_FIELD_ENERGY_CARBOHYDRATES, 98),
-                           Column(IDS_FIELD_ENERGY_KILOCALORIES, 112)}}),
+      DBGrid2({.parent = PageControl1.Page(kMeasures), .bounds = {0, 96, 745, 201}, .columns = MeasureColumns()}),
+      DBGrid3({.parent = PageControl1.Page(kMeasures), .bounds = {0, 304, 745, 97}, .columns = WeightColumns(), .readOnly = false}),
+      // The preserving advice can be written in.
+      Memo6({.parent = PageControl1.Page(kPreserving), .bounds = FullPage(PageControl1), .readOnly = false, .verticalScrollBar = true}),
+      DBGrid1({.parent = PageControl1.Page(kEnergy), .bounds = FullPage(PageControl1), .columns = EnergyColumns()}),
       kKal(reference::kEnergyConnection),
       Merki(reference::kMerkiConnection),
       Info(reference::kMerkiConnection),
@@ -84,15 +88,19 @@ TForm2::TForm2()
       InfoTable(Info),
       dpmTable(dpm)
 {
-    for (ui::TextView* view : {&Memo1, &Memo2, &Memo5, &Memo4, &Memo6})
-        view->SetColor(ui::kLight3D);
     DBMemo1.SetColor(ui::kLight3D);
-    Memo1.SetText(std::wstring(reference::kTabs[kSecrets].placeholder));
-    Memo2.SetText(std::wstring(reference::kTabs[kTastier].placeholder));
-    Memo5.SetText(std::wstring(reference::kTabs[kSalting].placeholder));
-    Memo4.SetText(std::wstring(reference::kTabs[kFat].placeholder));
-    Memo6.SetText(std::wstring(reference::kTabs[kPreserving].placeholder));
+    for (const auto& [view, tab] : {std::pair{&Memo1, kSecrets}, std::pair{&Memo2, kTastier}, std::pair{&Memo5, kSalting},
+                                    std::pair{&Memo4, kFat}, std::pair{&Memo6, kPreserving}}) {
+        view->SetColor(ui::kLight3D);
+        view->SetText(std::wstring(reference::kTabs[tab].placeholder));
+    }
+    OpenTables();
+    PageControl1.onPageShow = [this](int index) { PageShow(index); };
+    PageControl1.onChange = [this] { TabSheet1Show(); };
+}
 
+void TForm2::OpenTables()
+{
     kKalTable.SetTableName(ui::ResourceText(IDS_TABLE_ENERGY));
     MerkiTable.SetTableName(ui::ResourceText(IDS_TABLE_MERKI));
     InfoTable.SetTableName(ui::ResourceText(IDS_TABLE_MERKI));
@@ -103,9 +111,6 @@ TForm2::TForm2()
     DBGrid2.Bind(MerkiTable);
     DBGrid3.Bind(dpmTable);
     DBGrid1.Bind(kKalTable);
-
-    PageControl1.onPageShow = [this](int index) { PageShow(index); };
-    PageControl1.onChange = [this] { TabSheet1Show(); };
 }
 
 void TForm2::PageShow(int index)

@@ -44,5 +44,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The advice databases' tables opened and bound to the views that show them.
+    void OpenTables();
     void PageShow(int index);
 };

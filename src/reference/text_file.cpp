@@ -1,7 +1,7 @@
 // Reading a text file through the system, so that a failure carries the system's own reason.
 #include "reference/text_file.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "base/text.h"
 
 #include <windows.h>
@@ -46,7 +46,7 @@ std::wstring SystemReason(DWORD error)
 
 [[noreturn]] void CannotOpen(const std::wstring& path, DWORD error)
 {
-    throw ui::Error(L"Cannot open file \"" + FullPath(path) + L"\". " + SystemReason(error));
+    throw base::Error(L"Cannot open file \"" + FullPath(path) + L"\". " + SystemReason(error));
 }
 
 }

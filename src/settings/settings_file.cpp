@@ -2,7 +2,8 @@
 #include "settings/settings_file.h"
 
 #include "settings/texts.h"
-#include "ui/error.h"
+#include "base/atomic_file.h"
+#include "base/error.h"
 
 #include <windows.h>
 
@@ -20,11 +21,6 @@ struct HandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-struct SearchCloser {
-    void operator()(HANDLE search) const { FindClose(search); }
-};
-using SearchHandle = std::unique_ptr<void, SearchCloser>;
 
 std::optional<std::int32_t> ParseDigits(std::wstring_view digits, unsigned base, std::uint64_t limit)
 {
@@ -127,99 +123,9 @@ std::int32_t SettingsFile::ReadInteger(std::wstring_view section, std::wstring_v
 
 void SettingsFile::Write(const std::vector<IniEntry>& entries)
 {
-    const std::string old = ReadContents();
-    Reached(WriteStep::OldFileRead);
-    Replace(SetIniEntries(old, entries));
-}
-
-void SettingsFile::Reached(WriteStep step) const
-{
-    if (probe_)
-        probe_(step);
-}
-
-std::string SettingsFile::ReadContents() const
-{
-    std::optional<std::string> contents = FileBytes(path_);
-    if (!contents)
-        throw ui::Error(UnableToWrite(path_));
-    return std::move(*contents);
-}
-
-void SettingsFile::Replace(const std::string& contents)
-{
-    // Named after this process, so two copies of the program closing together never share one.
-    const std::wstring temporary = TemporaryOf(GetCurrentProcessId());
-    struct Temporary {
-        const std::wstring& path;
-        FileHandle file;
-        bool placed = false;
-        ~Temporary()
-        {
-            file.reset();
-            if (!placed)
-                DeleteFileW(path.c_str());
-        }
-    } written{temporary, FileHandle(nullptr)};
-
-    const HANDLE raw = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (raw == INVALID_HANDLE_VALUE)
-        throw ui::Error(UnableToWrite(path_));
-    written.file.reset(raw);
-    Reached(WriteStep::TemporaryCreated);
-
-    DWORD count = 0;
-    if (!WriteFile(written.file.get(), contents.data(), static_cast<DWORD>(contents.size()), &count, nullptr) ||
-        count != contents.size())
-        throw ui::Error(UnableToWrite(path_));
-    Reached(WriteStep::TemporaryWritten);
-
-    if (!FlushFileBuffers(written.file.get()))
-        throw ui::Error(UnableToWrite(path_));
-    Reached(WriteStep::TemporaryFlushed);
-
-    written.file.reset();
-    Reached(WriteStep::TemporaryClosed);
-
-    if (!MoveFileExW(temporary.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw ui::Error(UnableToWrite(path_));
-    written.placed = true;
-    Reached(WriteStep::Replaced);
-    RemoveAbandonedTemporaries();
-}
-
-std::wstring SettingsFile::TemporaryOf(std::uint32_t process) const
-{
-    return path_ + L"." + std::to_wstring(process) + L".tmp";
-}
-
-void SettingsFile::RemoveAbandonedTemporaries() const
-{
-    // A copy of the program ended in the middle of its write left its temporary file; once that
-    // copy is gone nobody finishes it. Files of copies still running, or of unknown ones, stay.
-    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    WIN32_FIND_DATAW found;
-    const HANDLE first = FindFirstFileW((path_ + L".*.tmp").c_str(), &found);
-    if (first == INVALID_HANDLE_VALUE)
-        return;
-    const SearchHandle search(first);
-    const std::wstring prefix = std::filesystem::path(path_).filename().wstring() + L".";
-    constexpr std::wstring_view kSuffix = L".tmp";
-    do {
-        const std::wstring_view name = found.cFileName;
-        if (name.size() <= prefix.size() + kSuffix.size() || !name.starts_with(prefix) || !name.ends_with(kSuffix))
-            continue;
-        const auto number = ParseDigits(name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size()), 10, MAXDWORD);
-        const DWORD process = number ? static_cast<DWORD>(*number) : GetCurrentProcessId();
-        if (process == GetCurrentProcessId())
-            continue;
-        // An ended process may still be opened while something holds it: it is signalled then.
-        const FileHandle opened(OpenProcess(SYNCHRONIZE, FALSE, process));
-        const bool ended = opened ? WaitForSingleObject(opened.get(), 0) == WAIT_OBJECT_0
-                                  : GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
-        if (ended)
-            DeleteFileW((folder / name).c_str());
-    } while (FindNextFileW(search.get(), &found));
+    std::optional<std::string> old = FileBytes(path_);
+    if (!old || base::WriteFileAtomically(path_, SetIniEntries(*old, entries), probe_))
+        throw base::Error(UnableToWrite(path_));
 }
 
 }

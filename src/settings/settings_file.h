@@ -1,6 +1,7 @@
 // The settings file: one small INI layer with typed getters. It reads and writes by the rules of the
 // Windows profile functions, and takes the file in one encoding for both (see ini_text.h).
 #pragma once
+#include "base/atomic_file.h"
 #include "settings/ini_text.h"
 
 #include <cstdint>
@@ -16,9 +17,6 @@ namespace settings {
 // hexadecimal above 0x7FFFFFFF wraps to the signed value, as stored system colours need.
 std::optional<std::int32_t> ParseInteger(std::wstring_view text);
 
-// The steps of a write, in order. A fault-injection probe sees each one as soon as it is done.
-enum class WriteStep { OldFileRead, TemporaryCreated, TemporaryWritten, TemporaryFlushed, TemporaryClosed, Replaced };
-
 class SettingsFile {
 public:
     explicit SettingsFile(std::wstring path);
@@ -33,25 +31,19 @@ public:
     // An empty or non-numeric value also gives the fallback.
     std::int32_t ReadInteger(std::wstring_view section, std::wstring_view key, std::int32_t fallback) const;
 
-    // Sets all the entries at once: the new file is written beside the old one under a temporary
-    // name and then takes its place, so a failure, a kill or another copy of the program writing at
-    // the same moment leaves the old file or the new one, whole. Entries the program does not know
-    // and the file's encoding are kept (see SetIniEntries). Throws ui::Error "Unable to write to
+    // Sets all the entries at once, through the one atomic file write (base/atomic_file.h): a
+    // failure, a kill or another copy of the program writing at the same moment leaves the old
+    // file or the new one, whole. Entries the program does not know
+    // and the file's encoding are kept (see SetIniEntries). Throws base::Error "Unable to write to
     // <path>" when the platform refuses any step; the old file is then left as it was.
     void Write(const std::vector<IniEntry>& entries);
 
     // Called after each step of every write; for tests that fail or end the program at a step.
-    void SetWriteProbe(std::function<void(WriteStep)> probe) { probe_ = std::move(probe); }
+    void SetWriteProbe(base::WriteProbe probe) { probe_ = std::move(probe); }
 
 private:
-    std::string ReadContents() const;
-    void Replace(const std::string& contents);
-    std::wstring TemporaryOf(std::uint32_t process) const;
-    void RemoveAbandonedTemporaries() const;
-    void Reached(WriteStep step) const;
-
     std::wstring path_;
-    std::function<void(WriteStep)> probe_;
+    base::WriteProbe probe_;
 };
 
 }

@@ -1,6 +1,7 @@
 // The application object and its message loop.
 #include "ui/application.h"
 
+#include "base/error.h"
 #include "ui/error.h"
 #include "ui/form.h"
 #include "base/text.h"
@@ -229,6 +230,8 @@ void Application::HandleException(std::exception_ptr error)
         std::rethrow_exception(error);
     } catch (const Abort&) {
         return;
+    } catch (const base::Error& e) {
+        text = e.Message();
     } catch (const std::exception& e) {
         text = base::Widen(e.what());
     } catch (...) {

@@ -1,7 +1,7 @@
 // The real clipboard.
 #include "ui/clipboard.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/texts.h"
 
 #include <cstring>
@@ -47,14 +47,14 @@ void Win32Clipboard::SetText(HWND owner, const std::wstring& text)
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     std::unique_ptr<void, GlobalFreer> memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!memory)
-        throw Error(kClipboardNoMemory);
+        throw base::Error(kClipboardNoMemory);
     std::memcpy(GlobalLock(memory.get()), text.c_str(), bytes);
     GlobalUnlock(memory.get());
     const OpenClipboardScope clipboard(owner);
     if (!clipboard.Open() || !EmptyClipboard())
-        throw Error(kClipboardBusy);
+        throw base::Error(kClipboardBusy);
     if (!SetClipboardData(CF_UNICODETEXT, memory.get()))
-        throw Error(kClipboardRefused);
+        throw base::Error(kClipboardRefused);
     // The clipboard owns the memory now.
     memory.release();
 }

@@ -9,7 +9,7 @@ namespace ui {
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // Puts `text` on the clipboard as Unicode text in place of what was there; throws ui::Error
+    // Puts `text` on the clipboard as Unicode text in place of what was there; throws base::Error
     // when the clipboard stays taken by another program.
     virtual void SetText(HWND owner, const std::wstring& text) = 0;
 };

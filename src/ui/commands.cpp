@@ -2,7 +2,7 @@
 #include "ui/commands.h"
 
 #include "ui/application.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/texts.h"
 
 namespace ui {
@@ -33,7 +33,7 @@ Command& CommandSet::Get(std::wstring_view name) const
         if (command->name == name)
             return *command;
     }
-    throw Error(NoSuchCommand(name));
+    throw base::Error(NoSuchCommand(name));
 }
 
 bool CommandSet::Execute(UINT id) const

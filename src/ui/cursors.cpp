@@ -3,7 +3,7 @@
 // screen's cursor size.
 #include "ui/cursors.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/window.h"
 #include "ui/texts.h"
 
@@ -15,7 +15,7 @@ void Cursors::Register(int number, const wchar_t* resourceName)
 {
     HCURSOR cursor = LoadCursorW(Instance(), resourceName);
     if (!cursor)
-        throw Error(CursorMissing(resourceName));
+        throw base::Error(CursorMissing(resourceName));
     cursors_[number] = cursor;
 }
 

@@ -1,16 +1,8 @@
-// The program's errors: a message for the top-level error handler, and the silent abort.
+// The top-level error handler's rules: the silent abort, and the full stop added to a message.
 #pragma once
-#include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace ui {
-
-// what() holds the message as UTF-8, like every error the program raises.
-class Error : public std::runtime_error {
-public:
-    explicit Error(std::wstring_view message);
-};
 
 // Ends a handler early without any message.
 class Abort {};

@@ -134,8 +134,16 @@ void Form::ShowModal()
     // zero-size application window: enable them, hand the activation back, and only then hide.
     for (HWND window : disabled)
         EnableWindow(window, TRUE);
+    ActivateNext(previous, shown);
+    Hide();
+    modal_ = false;
+}
+
+void Form::ActivateNext(HWND previous, unsigned shown)
+{
     // A window this one showed on its way out (the add-recipe window shows the my-recipes one, open
     // or not) is where the user goes next; otherwise the one that was active before.
+    auto& app = Application::Current();
     HWND next = previous;
     unsigned latest = shown;
     for (Form* form : app.Forms()) {
@@ -150,8 +158,6 @@ void Form::ShowModal()
         if (Form* form = app.FormOf(next); form && !IsChild(next, GetFocus()))
             form->RestoreFocus();
     }
-    Hide();
-    modal_ = false;
 }
 
 void Form::FocusFirstControl()
@@ -307,36 +313,14 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
     dpi_ = dpi;
     if (from == dpi)
         return;
-    const HFONT oldFont = font_.get();
     FontHandle newFont = CreateFontHandle(fontSpec_, dpi);
     // Every control grows or shrinks in place with the scale, and so does a font of its own: the
     // form keeps the scaled copies for as long as it lives.
-    std::map<HFONT, HFONT> scaledFonts{{oldFont, newFont.get()}};
+    std::map<HFONT, HFONT> scaledFonts{{font_.get(), newFont.get()}};
     std::vector<HWND> children;
     EnumChildWindows(Handle(), &CollectWindow, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-        const auto scale = [&](LONG value) { return MulDiv(value, dpi, from); };
-        MoveWindow(child, scale(r.left), scale(r.top), scale(r.right - r.left), scale(r.bottom - r.top), FALSE);
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
-        if (!font)
-            continue;
-        auto scaled = scaledFonts.find(font);
-        if (scaled == scaledFonts.end()) {
-            LOGFONTW description{};
-            GetObjectW(font, sizeof description, &description);
-            description.lfHeight = MulDiv(description.lfHeight, dpi, from);
-            ownFonts_.emplace_back(CreateFontIndirectW(&description));
-            scaled = scaledFonts.emplace(font, ownFonts_.back().get()).first;
-        }
-        // A control of ours measures again what depends on its font (a list's scroll width).
-        if (Control* control = Control::FromHandle(child))
-            control->SetFontHandle(scaled->second);
-        else
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
-    }
+    for (HWND child : children)
+        ScaleChild(child, from, dpi, scaledFonts);
     for (HWND child : children) {
         if (Control* control = Control::FromHandle(child))
             control->OnDpiChanged(from, dpi);
@@ -347,6 +331,31 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested)
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Form::ScaleChild(HWND child, int from, int dpi, std::map<HFONT, HFONT>& scaledFonts)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    const auto scale = [&](LONG value) { return MulDiv(value, dpi, from); };
+    MoveWindow(child, scale(r.left), scale(r.top), scale(r.right - r.left), scale(r.bottom - r.top), FALSE);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+    if (!font)
+        return;
+    auto scaled = scaledFonts.find(font);
+    if (scaled == scaledFonts.end()) {
+        LOGFONTW description{};
+        GetObjectW(font, sizeof description, &description);
+        description.lfHeight = MulDiv(description.lfHeight, dpi, from);
+        ownFonts_.emplace_back(CreateFontIndirectW(&description));
+        scaled = scaledFonts.emplace(font, ownFonts_.back().get()).first;
+    }
+    // A control of ours measures again what depends on its font (a list's scroll width).
+    if (Control* control = Control::FromHandle(child))
+        control->SetFontHandle(scaled->second);
+    else
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(scaled->second), FALSE);
 }
 
 bool Form::OnEraseBackground(HDC dc)

@@ -10,6 +10,7 @@
 #include "ui/window.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,10 @@ private:
     void CentreOverMainForm();
     // Moved to a screen of another scale: the suggested place, the controls and fonts at the new dpi.
     void OnDpiChanged(int dpi, const RECT& suggested);
+    // A child's place, size and font from `from` to `dpi`; fonts scaled once each, kept in `scaledFonts`.
+    void ScaleChild(HWND child, int from, int dpi, std::map<HFONT, HFONT>& scaledFonts);
+    // After a modal showing: the window it showed last, or the one active before it.
+    void ActivateNext(HWND previous, unsigned shown);
     void MoveFocus(bool backward);
 
     Color color_;

@@ -1,7 +1,7 @@
 // Icons from .ico data or handles.
 #include "ui/icon.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/texts.h"
 
 #include <cstring>
@@ -81,7 +81,7 @@ void Icon::LoadFromData(std::span<const std::uint8_t> data)
 {
     IconHandle made(CreateFromData(data, size_));
     if (!made)
-        throw Error(kNotAnIcon);
+        throw base::Error(kNotAnIcon);
     data_.assign(data.begin(), data.end());
     handle_ = std::move(made);
     Changed();

@@ -1,7 +1,7 @@
 // Saving image lists as BMP strips and reading them back.
 #include "ui/icon_strip.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 
 #include <cstring>
 
@@ -13,7 +13,7 @@ constexpr std::size_t kInfoHeaderSize = sizeof(BITMAPINFOHEADER);  // 40
 
 [[noreturn]] void NotValid()
 {
-    throw Error(L"Bitmap image is not valid");
+    throw base::Error(L"Bitmap image is not valid");
 }
 
 std::size_t Stride(std::int64_t width, int bitsPerPixel)
@@ -71,11 +71,19 @@ void AppendBmp(std::vector<std::uint8_t>& out, HBITMAP bitmap, int width, int he
 }
 
 // One BMP image at `offset`: checks every size against the data before reading it.
-Bitmap ReadBmp(std::span<const std::uint8_t> data, std::size_t& offset, bool monochrome)
+// Where a .bmp file's parts stand, its headers checked against its size.
+struct BmpLayout {
+    std::uint32_t pixelsAt = 0;  // from the file's start
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::uint64_t tableEnd = 0;  // the end of the headers, masks and colour table
+    std::uint64_t pixelsSize = 0;
+};
+
+BmpLayout ReadBmpLayout(std::span<const std::uint8_t> image)
 {
-    if (offset > data.size() || data.size() - offset < kFileHeaderSize + kInfoHeaderSize)
+    if (image.size() < kFileHeaderSize + kInfoHeaderSize)
         NotValid();
-    const auto image = data.subspan(offset);
     BITMAPFILEHEADER file;
     std::memcpy(&file, image.data(), kFileHeaderSize);
     BITMAPINFOHEADER header;
@@ -85,34 +93,45 @@ Bitmap ReadBmp(std::span<const std::uint8_t> data, std::size_t& offset, bool mon
     if (file.bfType != 0x4D42 || header.biSize < kInfoHeaderSize || header.biWidth < 0 || header.biHeight == 0 ||
         header.biPlanes != 1 || !knownDepth || (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS))
         NotValid();
-    const std::int64_t width = header.biWidth;
-    const std::int64_t height = header.biHeight < 0 ? -std::int64_t(header.biHeight) : header.biHeight;
+    BmpLayout layout{.pixelsAt = file.bfOffBits,
+                     .width = header.biWidth,
+                     .height = header.biHeight < 0 ? -std::int64_t(header.biHeight) : header.biHeight};
     const std::uint64_t colours = bits <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << bits) : 0;
     const std::uint64_t masks = header.biCompression == BI_BITFIELDS && header.biSize == kInfoHeaderSize ? 12 : 0;
-    const std::uint64_t tableEnd = kFileHeaderSize + header.biSize + masks + colours * sizeof(RGBQUAD);
-    const std::uint64_t pixelsSize = static_cast<std::uint64_t>(Stride(width, bits)) * static_cast<std::uint64_t>(height);
-    if (colours > 256 || file.bfOffBits < tableEnd || file.bfOffBits > image.size() ||
-        pixelsSize > image.size() - file.bfOffBits)
+    layout.tableEnd = kFileHeaderSize + header.biSize + masks + colours * sizeof(RGBQUAD);
+    layout.pixelsSize = static_cast<std::uint64_t>(Stride(layout.width, bits)) * static_cast<std::uint64_t>(layout.height);
+    if (colours > 256 || file.bfOffBits < layout.tableEnd || file.bfOffBits > image.size() ||
+        layout.pixelsSize > image.size() - file.bfOffBits)
         NotValid();
-    offset += file.bfOffBits + static_cast<std::size_t>(pixelsSize);
-    if (width == 0)
+    return layout;
+}
+
+Bitmap ReadBmp(std::span<const std::uint8_t> data, std::size_t& offset, bool monochrome)
+{
+    if (offset > data.size())
+        NotValid();
+    const auto image = data.subspan(offset);
+    const BmpLayout layout = ReadBmpLayout(image);
+    offset += layout.pixelsAt + static_cast<std::size_t>(layout.pixelsSize);
+    if (layout.width == 0)
         return {};
     // The headers and table, copied so that the system gets them aligned.
-    std::vector<std::uint8_t> info(image.begin() + kFileHeaderSize, image.begin() + static_cast<std::ptrdiff_t>(tableEnd));
+    std::vector<std::uint8_t> info(image.begin() + kFileHeaderSize, image.begin() + static_cast<std::ptrdiff_t>(layout.tableEnd));
     auto* bitmapInfo = reinterpret_cast<BITMAPINFO*>(info.data());
-    const std::uint8_t* pixels = image.data() + file.bfOffBits;
+    const std::uint8_t* pixels = image.data() + layout.pixelsAt;
     if (!monochrome) {
         void* bits = nullptr;
         Bitmap colour(CreateDIBSection(nullptr, bitmapInfo, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!colour)
             NotValid();
-        std::memcpy(bits, pixels, static_cast<std::size_t>(pixelsSize));
+        std::memcpy(bits, pixels, static_cast<std::size_t>(layout.pixelsSize));
         return colour;
     }
     // Image lists take their masks as monochrome bitmaps.
-    Bitmap result(CreateBitmap(static_cast<int>(width), static_cast<int>(height), 1, 1, nullptr));
+    Bitmap result(CreateBitmap(static_cast<int>(layout.width), static_cast<int>(layout.height), 1, 1, nullptr));
     HDC screen = GetDC(nullptr);
-    const int rows = result ? SetDIBits(screen, result.get(), 0, static_cast<UINT>(height), pixels, bitmapInfo, DIB_RGB_COLORS) : 0;
+    const int rows =
+        result ? SetDIBits(screen, result.get(), 0, static_cast<UINT>(layout.height), pixels, bitmapInfo, DIB_RGB_COLORS) : 0;
     ReleaseDC(nullptr, screen);
     if (rows == 0)
         NotValid();
@@ -139,7 +158,7 @@ std::vector<std::uint8_t> SaveStrips(HIMAGELIST list)
     Bitmap colour(stripWidth > 0 ? CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
     Bitmap mask(stripWidth > 0 ? CreateBitmap(stripWidth, height, 1, 1, nullptr) : nullptr);
     if (stripWidth > 0 && (!colour || !mask))
-        throw Error(L"Out of system resources");
+        throw base::Error(L"Out of system resources");
     if (stripWidth > 0) {
         Canvas colourCanvas(colour.get());
         Canvas maskCanvas(mask.get());

@@ -2,7 +2,7 @@
 #include "ui/image.h"
 
 #include "ui/dpi.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/window.h"
 #include "ui/texts.h"
 
@@ -87,7 +87,7 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data)
 {
     HBITMAP bitmap = nullptr;
     if (data.empty() || !DecodeInto(data, bitmap))
-        throw Error(kNotAJpeg);
+        throw base::Error(kNotAJpeg);
     return Bitmap(bitmap);
 }
 
@@ -96,7 +96,7 @@ std::span<const std::uint8_t> ResourceData(int id, const wchar_t* type)
     HRSRC found = FindResourceW(Instance(), MAKEINTRESOURCEW(id), type);
     HGLOBAL loaded = found ? LoadResource(Instance(), found) : nullptr;
     if (!loaded)
-        throw Error(ResourceMissing(id));
+        throw base::Error(ResourceMissing(id));
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(Instance(), found)};
 }
 
@@ -109,7 +109,7 @@ Bitmap LoadBitmapResource(int id)
 {
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(Instance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
-        throw Error(PictureMissing(id));
+        throw base::Error(PictureMissing(id));
     return Bitmap(bitmap);
 }
 
@@ -131,7 +131,7 @@ MenuPictures::MenuPictures(int bitmapResource)
     const int width = section.dsBm.bmWidth;
     const int height = section.dsBm.bmHeight;
     if (section.dsBm.bmBitsPixel != 32 || height != 16)
-        throw Error(kBadMenuStrip);
+        throw base::Error(kBadMenuStrip);
     // Read the strip top-down as BGRA, then cut it into 16 x 16 pictures.
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -1,7 +1,7 @@
 // Building menus from item trees.
 #include "ui/menu.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/texts.h"
 
 namespace ui {
@@ -36,7 +36,7 @@ void Append(HMENU menu, const MenuItem& item, const MenuPictures* pictures, cons
         info.hSubMenu = submenu;
     }
     if (!InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info))
-        throw Error(MenuNotMade(caption));
+        throw base::Error(MenuNotMade(caption));
 }
 
 MenuHandle Build(HMENU menu, const std::vector<MenuItem>& items, const MenuPictures* pictures, const MenuItemId& idOf)

@@ -1,7 +1,7 @@
 // Printed pages: fonts for the device, measuring, drawing, and the printer's document.
 #include "ui/printing.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/gdi.h"
 #include "ui/texts.h"
 
@@ -46,7 +46,7 @@ public:
                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                         DEFAULT_PITCH | FF_SWISS, kFace));
             if (!font)
-                throw Error(kPrintFontFailed);
+                throw base::Error(kPrintFontFailed);
             const HGDIOBJ previous = SelectObject(dc_, font.get());
             TEXTMETRICW metrics{};
             GetTextMetricsW(dc_, &metrics);
@@ -103,7 +103,7 @@ public:
         info.lpszDocName = name.c_str();
         if (StartDocW(dc_, &info) <= 0) {
             Release();
-            throw Error(kPrinterRefusedDocument);
+            throw base::Error(kPrinterRefusedDocument);
         }
     }
     PrinterDocument(const PrinterDocument&) = delete;
@@ -119,17 +119,17 @@ public:
     void BeginPage() override
     {
         if (StartPage(dc_) <= 0)
-            throw Error(kPrinterRefusedNewPage);
+            throw base::Error(kPrinterRefusedNewPage);
     }
     void EndPage() override
     {
         if (::EndPage(dc_) <= 0)
-            throw Error(kPrinterRefusedPage);
+            throw base::Error(kPrinterRefusedPage);
     }
     void Finish() override
     {
         if (EndDoc(dc_) <= 0)
-            throw Error(kPrinterUnfinished);
+            throw base::Error(kPrinterUnfinished);
         finished_ = true;
     }
 
@@ -153,6 +153,46 @@ struct GlobalFreer {
             GlobalFree(memory);
     }
 };
+
+// Where the lines and the footer go: inside the margins and the printable area alike.
+struct PrintArea {
+    int left, right, top, bottom;
+    int footerHeight;
+    int bodyHeight;
+};
+
+PrintArea AreaOf(const PageGeometry& geometry, int footerHeight)
+{
+    // Margins from the paper's edge; drawing coordinates start at the printable area's corner.
+    const int marginX = std::max(MulDiv(kMarginMillimetres * 10, geometry.dpiX, 254), 0);
+    const int marginY = std::max(MulDiv(kMarginMillimetres * 10, geometry.dpiY, 254), 0);
+    PrintArea area{.left = std::max<int>(marginX, geometry.printable.left),
+                   .right = std::min<int>(geometry.paperWidth - marginX, geometry.printable.right),
+                   .top = std::max<int>(marginY, geometry.printable.top),
+                   .bottom = std::min<int>(geometry.paperHeight - marginY, geometry.printable.bottom),
+                   .footerHeight = footerHeight};
+    area.bodyHeight = area.bottom - area.top - 2 * footerHeight;
+    if (area.right - area.left <= 0 || area.bodyHeight <= 0)
+        throw base::Error(kPaperTooSmall);
+    return area;
+}
+
+void DrawPage(HDC dc, const StyleFonts& fonts, const PrintArea& area, const PageGeometry& geometry, const PrintPage& page,
+              const std::wstring& footerText)
+{
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const int originX = geometry.printable.left;
+    const int originY = geometry.printable.top;
+    for (const auto& placed : page) {
+        if (!placed.line.text.empty())
+            fonts.Draw(dc, placed.line.style, area.left + placed.line.indent - originX, area.top + placed.top - originY,
+                       placed.line.text);
+    }
+    fonts.Draw(dc, TextStyle::Footer, (area.left + area.right - fonts.Width(TextStyle::Footer, footerText)) / 2 - originX,
+               area.bottom - area.footerHeight - originY, footerText);
+}
 
 }
 
@@ -183,7 +223,7 @@ std::unique_ptr<PageSurface> StartDocumentOn(const std::wstring& printer, const 
 {
     const HDC dc = CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr);
     if (!dc)
-        throw Error(PrinterNotFound(printer));
+        throw base::Error(PrinterNotFound(printer));
     return StartDocument(dc, true, document);
 }
 
@@ -199,7 +239,7 @@ std::unique_ptr<PageSurface> Win32Printing::Choose(HWND owner, const std::wstrin
     const std::unique_ptr<void, GlobalFreer> mode(dialog.hDevMode), names(dialog.hDevNames);
     if (!chosen) {
         if (CommDlgExtendedError() != 0)
-            throw Error(kNoPrinterInstalled);
+            throw base::Error(kNoPrinterInstalled);
         return nullptr;
     }
     return StartDocument(dialog.hDC, true, document);
@@ -213,41 +253,16 @@ Printing& SystemPrinting()
 
 int PrintLines(PageSurface& surface, const PageGeometry& geometry, const std::vector<PrintLine>& lines, const PageFooter& footer)
 {
-    const HDC measuring = surface.Dc();
-    const StyleFonts fonts(measuring, geometry.dpiY);
-    // Margins from the paper's edge; drawing coordinates start at the printable area's corner.
-    const int marginX = std::max(MulDiv(kMarginMillimetres * 10, geometry.dpiX, 254), 0);
-    const int marginY = std::max(MulDiv(kMarginMillimetres * 10, geometry.dpiY, 254), 0);
-    const int left = std::max<int>(marginX, geometry.printable.left);
-    const int right = std::min<int>(geometry.paperWidth - marginX, geometry.printable.right);
-    const int top = std::max<int>(marginY, geometry.printable.top);
-    const int bottom = std::min<int>(geometry.paperHeight - marginY, geometry.printable.bottom);
-    const int footerHeight = fonts.Height(TextStyle::Footer);
-    const int bodyHeight = bottom - top - 2 * footerHeight;
-    if (right - left <= 0 || bodyHeight <= 0)
-        throw Error(kPaperTooSmall);
-
+    const StyleFonts fonts(surface.Dc(), geometry.dpiY);
+    const PrintArea area = AreaOf(geometry, fonts.Height(TextStyle::Footer));
     const auto wrapped = WrapLines(
-        lines, right - left, [&](TextStyle style, std::wstring_view text) { return fonts.Width(style, text); },
+        lines, area.right - area.left, [&](TextStyle style, std::wstring_view text) { return fonts.Width(style, text); },
         fonts.Width(TextStyle::Body, L"    "));
-    const auto pages = Paginate(wrapped, bodyHeight, [&](TextStyle style) { return fonts.Height(style); });
+    const auto pages = Paginate(wrapped, area.bodyHeight, [&](TextStyle style) { return fonts.Height(style); });
     const int count = static_cast<int>(pages.size());
     for (int page = 0; page < count; ++page) {
         surface.BeginPage();
-        const HDC dc = surface.Dc();
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-        const int originX = geometry.printable.left;
-        const int originY = geometry.printable.top;
-        for (const auto& placed : pages[page]) {
-            if (placed.line.text.empty())
-                continue;
-            fonts.Draw(dc, placed.line.style, left + placed.line.indent - originX, top + placed.top - originY, placed.line.text);
-        }
-        const std::wstring footerText = footer(page + 1, count);
-        fonts.Draw(dc, TextStyle::Footer, (left + right - fonts.Width(TextStyle::Footer, footerText)) / 2 - originX,
-                   bottom - footerHeight - originY, footerText);
+        DrawPage(surface.Dc(), fonts, area, geometry, pages[page], footer(page + 1, count));
         surface.EndPage();
     }
     surface.Finish();

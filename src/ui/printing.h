@@ -36,7 +36,7 @@ struct PageGeometry {
 PageGeometry GeometryOf(HDC printer);
 
 // A printer's document from its device context, begun at once and named `document` in the queue.
-// Throws ui::Error when the printer refuses it.
+// Throws base::Error when the printer refuses it.
 std::unique_ptr<PageSurface> StartDocument(HDC printer, bool ownsDc, const std::wstring& document);
 // The document on the printer of this name, as the spooler knows it, without a dialog.
 std::unique_ptr<PageSurface> StartDocumentOn(const std::wstring& printer, const std::wstring& document);

@@ -1,7 +1,7 @@
 // Reading the string table straight from the loaded resources.
 #include "ui/resource_text.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/window.h"
 #include "ui/texts.h"
 
@@ -13,7 +13,7 @@ std::wstring ResourceText(UINT id)
     const wchar_t* text = nullptr;
     const int length = LoadStringW(Instance(), id, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0 || text == nullptr)
-        throw Error(TextMissing(id));
+        throw base::Error(TextMissing(id));
     return std::wstring(text, static_cast<std::size_t>(length));
 }
 

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-// Throws ui::Error naming the number when the executable has no such string.
+// Throws base::Error naming the number when the executable has no such string.
 std::wstring ResourceText(UINT id);
 
 }

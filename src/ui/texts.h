@@ -6,6 +6,9 @@
 
 namespace ui {
 
+// The information box's caption.
+inline constexpr std::wstring_view kInformationCaption = L"Information";
+
 inline constexpr std::wstring_view kCopyMenuCaption = L"&Копирай\tCtrl+C";
 inline constexpr std::wstring_view kSelectAllMenuCaption = L"&Избери всичко\tCtrl+A";
 

@@ -1,7 +1,7 @@
 // Tool tips over a window's controls.
 #include "ui/tool_tips.h"
 
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/window.h"
 #include "ui/texts.h"
 
@@ -15,7 +15,7 @@ ToolTips::ToolTips(const Args& args) : owner_(args.owner)
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, Instance(),
                                   nullptr));
     if (!window_)
-        throw Error(kToolTipsNotMade);
+        throw base::Error(kToolTipsNotMade);
 }
 
 void ToolTips::Add(HWND tool, const std::wstring& hint)

@@ -3,7 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/dpi.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/popup_menu.h"
 #include "ui/texts.h"
 
@@ -92,7 +92,7 @@ void Window::Create(const CreateArgs& args)
     HWND window = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), args.style, b.left, b.top,
                                   b.width, b.height, args.parent, args.menu, Instance(), this);
     if (!window)
-        throw Error(WindowNotMade(args.text, GetLastError()));
+        throw base::Error(WindowNotMade(args.text, GetLastError()));
     if (handle_.get() != window)
         handle_.reset(window);
 }
@@ -226,7 +226,7 @@ void Control::Create(const CreateArgs& args)
     HWND window = CreateWindowExW(args.exStyle, args.className, args.text.c_str(), args.style | WS_CHILD | WS_VISIBLE,
                                   b.left, b.top, b.width, b.height, args.parent, nullptr, Instance(), nullptr);
     if (!window)
-        throw Error(ControlNotMade(args.className));
+        throw base::Error(ControlNotMade(args.className));
     SetPropW(window, kControlProperty, this);
     handle_.reset(window);
     SendMessageW(window, WM_SETFONT, SendMessageW(args.parent, WM_GETFONT, 0, 0), FALSE);

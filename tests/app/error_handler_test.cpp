@@ -1,5 +1,6 @@
 // The top-level error handler: the full-stop rule and the one error box it shows.
 #include "support/app_fixture.h"
+#include "base/error.h"
 #include "ui/error.h"
 #include "base/text.h"
 
@@ -47,7 +48,7 @@ using ErrorHandlerTest = test_support::AppTest;
 TEST_F(ErrorHandlerTest, ShowsAnErrorInOneBoxWithTheTitleAndTheErrorIcon)
 {
     app.SetTitle(L"Заглавие на програмата");
-    app.HandleException(std::make_exception_ptr(ui::Error(L"Файлът липсва")));
+    app.HandleException(std::make_exception_ptr(base::Error(L"Файлът липсва")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(Narrow(dialogs.messages[0].text), "Файлът липсва.");
     EXPECT_EQ(Narrow(dialogs.messages[0].caption), "Заглавие на програмата");
@@ -56,7 +57,7 @@ TEST_F(ErrorHandlerTest, ShowsAnErrorInOneBoxWithTheTitleAndTheErrorIcon)
 
 TEST_F(ErrorHandlerTest, KeepsTheTextOfAnErrorThatEndsInPunctuation)
 {
-    app.HandleException(std::make_exception_ptr(ui::Error(L"Няма такава рецепта!")));
+    app.HandleException(std::make_exception_ptr(base::Error(L"Няма такава рецепта!")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(Narrow(dialogs.messages[0].text), "Няма такава рецепта!");
 }

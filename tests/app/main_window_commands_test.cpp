@@ -1,6 +1,6 @@
 // Every command of the main window, run as its menu item runs it, does what its caption says: a
-// category lists that category's recipes, a window's command shows that window, and the colour,
-// find and search commands open their dialogs.
+// category lists that category's recipes with its status text, a window's command shows that
+// window, and the colour, find and search commands open their dialogs.
 #include "app/pelnor.h"
 #include "app/program.h"
 #include "app/startup.h"
@@ -34,6 +34,8 @@ struct CommandCase {
     Does does;
     // The catalogue table whose recipes are listed, or the class of the window shown.
     const wchar_t* what;
+    // For a category, the status bar's catalogue text once its one recipe is listed.
+    const wchar_t* status = L"";
 };
 
 void PrintTo(const CommandCase& c, std::ostream* out)
@@ -42,23 +44,23 @@ void PrintTo(const CommandCase& c, std::ostream* out)
 }
 
 const CommandCase kCommands[] = {
-    {L"Prolet", Does::ListTable, L"Пролет"},
-    {L"Liato", Does::ListTable, L"Лято"},
-    {L"Esen", Does::ListTable, L"Есен"},
-    {L"Zima", Does::ListTable, L"Зима"},
-    {L"Zakuski", Does::ListTable, L"Закуски"},
-    {L"Supi", Does::ListTable, L"Супи"},
-    {L"Prediastie", Does::ListTable, L"Предястия"},
-    {L"Iastia", Does::ListTable, L"Ястия"},
-    {L"Deserti", Does::ListTable, L"Десерти"},
-    {L"Torti", Does::ListTable, L"Торти Кексове и Рула"},
-    {L"sladkishi", Does::ListTable, L"Сладкиши"},
-    {L"PostniSladki", Does::ListTable, L"Постни сладки"},
-    {L"Drebnisladki", Does::ListTable, L"Дребни Сладки"},
-    {L"Holiday", Does::ListTable, L"Празнична Кухня"},
-    {L"National", Does::ListTable, L"Чуждестранна Кухня"},
-    {L"Kokteili", Does::ListTable, L"Коктейли"},
-    {L"Enciklopedia", Does::ListTable, L"Podpravki"},
+    {L"Prolet", Does::ListTable, L"Пролет", L"Сезонна кухня - Пролет: 1 Рецепти"},
+    {L"Liato", Does::ListTable, L"Лято", L"Сезонна кухня - Лято: 1 Рецепти"},
+    {L"Esen", Does::ListTable, L"Есен", L"Сезонна кухня - Есен: 1 Рецепти"},
+    {L"Zima", Does::ListTable, L"Зима", L"Сезонна кухня - Зима: 1 Рецепти"},
+    {L"Zakuski", Does::ListTable, L"Закуски", L"Бърза кухня - Закуски: 1 Рецепти"},
+    {L"Supi", Does::ListTable, L"Супи", L"Бърза кухня - Супи: 1 Рецепти"},
+    {L"Prediastie", Does::ListTable, L"Предястия", L"Бърза кухня - Предястия: 1 Рецепти"},
+    {L"Iastia", Does::ListTable, L"Ястия", L"Бърза кухня - Ястия: 1 Рецепти"},
+    {L"Deserti", Does::ListTable, L"Десерти", L"Бърза кухня - Десерти: 1 Рецепти"},
+    {L"Torti", Does::ListTable, L"Торти Кексове и Рула", L"Сладкарска Кухня - Торти,Кексове и Рула: 1 Рецепти"},
+    {L"sladkishi", Does::ListTable, L"Сладкиши", L"Сладкарска Кухня - Сладкиши: 1 Рецепти"},
+    {L"PostniSladki", Does::ListTable, L"Постни сладки", L"Сладкарска Кухня - Постни и пържени сладки: 1 Рецепти"},
+    {L"Drebnisladki", Does::ListTable, L"Дребни Сладки", L"Сладкарска Кухня - Дребни сладки: 1 Рецепти"},
+    {L"Holiday", Does::ListTable, L"Празнична Кухня", L"Празнична Кухня: 1 Рецепти"},
+    {L"National", Does::ListTable, L"Чуждестранна Кухня", L"Чуждестранна Кухня: 1 Рецепти"},
+    {L"Kokteili", Does::ListTable, L"Коктейли", L"Коктейли и Болета: 1 Рецепти"},
+    {L"Enciklopedia", Does::ListTable, L"Podpravki", L"Енциклопедия на подправките"},
     {L"MyRecepies", Does::ShowWindow, L"TForm5"},
     {L"Addrecepies", Does::ShowWindow, L"TForm4"},
     {L"suveti", Does::ShowWindow, L"TForm2"},
@@ -144,6 +146,7 @@ TEST_P(MainWindowCommandTest, DoesWhatItsCaptionSays)
         Run(c.command);
         EXPECT_EQ(Entries(), std::vector<std::wstring>{RecipeOf(c.what)});
         EXPECT_EQ(Form1->ADOTable1.TableName(), c.what);
+        EXPECT_EQ(Narrow(Form1->StatusBar.PanelText(TForm1::kCataloguePanel)), Narrow(c.status));
         break;
     case Does::ShowWindow:
         SetTimer(nullptr, 0, 20, &LookThenClose);

@@ -1,8 +1,8 @@
 // The recipe commands of the main window: the recipe on screen with the category it is listed in,
 // copied with the command, the views' menus and Ctrl+Shift+C, and printed with the command.
 #include "app/pelnor.h"
-#include "personal/texts.h"
-#include "personal/recipe_document.h"
+#include "output/document.h"
+#include "output/texts.h"
 #include "support/app_fixture.h"
 #include "support/catalogue_db.h"
 #include "support/keyboard.h"
@@ -35,7 +35,7 @@ protected:
                                        .rows = {{L"Таратор", L"кисело мляко\r\nкраставица", L"Разбърква се."},
                                                 {L"Боб чорба", L"боб", L"Вари се."}}}});
         form = std::make_unique<TForm1>(settings::SettingsFile((folder.Path() / L"velmora.ini").wstring()),
-                                        components::Win32TrayShell::Instance(), personal::OutputServices{clipboard, printing});
+                                        components::Win32TrayShell::Instance(), output::Services{clipboard, printing});
     }
     void RunCommand(std::wstring_view name)
     {
@@ -58,14 +58,14 @@ TEST_F(MainWindowRecipeOutTest, CopyTakesTheRecipeOnScreenWithItsCategory)
     RunCommand(L"Kopirai");
     EXPECT_TRUE(clipboard.texts.empty());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages.front().text, personal::kNoRecipeShown);
+    EXPECT_EQ(dialogs.messages.front().text, output::kNoRecipeShown);
 
     RunCommand(L"Supi");
     ChooseEntry(1);
     RunCommand(L"Kopirai");
-    menus.choices.push_back(std::wstring(personal::kCopyCaption));
+    menus.choices.push_back(std::wstring(output::kCopyCaption));
     SendMessageW(form->DBMemo1.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->DBMemo1.Handle()), MAKELPARAM(10, 10));
-    const std::wstring expected = personal::PlainText({L"Боб чорба", L"Бърза кухня - Супи", L"боб", L"Вари се."});
+    const std::wstring expected = output::PlainText({L"Боб чорба", L"Бърза кухня - Супи", L"боб", L"Вари се."});
     EXPECT_EQ(clipboard.texts, (std::vector<std::wstring>{expected, expected}));
     EXPECT_TRUE(Errors().empty());
 }
@@ -100,7 +100,7 @@ TEST_F(MainWindowRecipeOutTest, CtrlShiftCCopiesAndCtrlPPrintsFromTheList)
     test_support::PressKey(form->ListBox1.Handle(), 'P', true, false);
     // Ctrl+C alone is the list's own, not the whole recipe.
     test_support::PressKey(form->ListBox1.Handle(), 'C', true, false);
-    EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{personal::PlainText(
+    EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{output::PlainText(
                                    {L"Таратор", L"Бърза кухня - Супи", L"кисело мляко\r\nкраставица", L"Разбърква се."})});
     EXPECT_EQ(printing.documents, std::vector<std::wstring>{L"Таратор"});
     EXPECT_TRUE(surface.finished);

@@ -1,14 +1,14 @@
 // The settings file: its number rules, reading the appearance from hand-made files, and writing it back.
 #include "app/appearance.h"
 #include "settings/settings_file.h"
+#include "support/processes.h"
 #include "support/scratch_folder.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/font.h"
 #include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <filesystem>
@@ -56,7 +56,7 @@ std::wstring RefusalOf(SettingsFile& file)
 {
     try {
         WriteAppearance(file, ui::kLight3D, -11, L"Other");
-    } catch (const ui::Error& error) {
+    } catch (const base::Error& error) {
         return base::Widen(error.what());
     }
     return L"<no error>";
@@ -304,7 +304,7 @@ TEST_F(SettingsTest, RefusedWriteInAMissingFolderNamesTheFullPath)
 }
 
 constexpr std::string_view kHandEdited = "[Programs]\r\nVer=1.01\r\n[Mine]\r\nKey=\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n[Settings]\r\nColor=255\r\n";
-constexpr int kStepCount = static_cast<int>(settings::WriteStep::Replaced) + 1;
+constexpr int kStepCount = static_cast<int>(base::WriteStep::FolderFlushed) + 1;
 
 std::vector<std::wstring> TemporaryFiles(const std::filesystem::path& folder)
 {
@@ -347,15 +347,15 @@ TEST_F(SettingsTest, AWriteKeepsAUtf8FileWithoutAMarkInUtf8AndItsTextsReadAsWrit
 }
 
 struct FailedAt {
-    settings::WriteStep step;
+    base::WriteStep step;
 };
 
 TEST_F(SettingsTest, AWriteThatFailsAtAnyStepBeforeTheSwapLeavesTheOldFileAndNoTemporary)
 {
-    for (int step = 0; step < static_cast<int>(settings::WriteStep::Replaced); ++step) {
+    for (int step = 0; step < static_cast<int>(base::WriteStep::Replaced); ++step) {
         SCOPED_TRACE(step);
         Given(kHandEdited);
-        file.SetWriteProbe([step](settings::WriteStep reached) {
+        file.SetWriteProbe([step](base::WriteStep reached) {
             if (static_cast<int>(reached) == step)
                 throw FailedAt{reached};
         });
@@ -393,7 +393,7 @@ TEST(SettingsWriteChild, DISABLED_WritesUntilKilled)
     ASSERT_FALSE(target.empty());
     const int step = std::stoi(Variable(kKillStepVariable));
     SettingsFile killed(target);
-    killed.SetWriteProbe([step](settings::WriteStep reached) {
+    killed.SetWriteProbe([step](base::WriteStep reached) {
         if (static_cast<int>(reached) == step)
             TerminateProcess(GetCurrentProcess(), kKilled);
     });
@@ -404,20 +404,7 @@ DWORD RunChildKilledAt(int step, const std::wstring& target)
 {
     SetEnvironmentVariableW(kKillStepVariable, std::to_wstring(step).c_str());
     SetEnvironmentVariableW(kKillFileVariable, target.c_str());
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(program) +
-                           L"\" --gtest_filter=SettingsWriteChild.DISABLED_WritesUntilKilled --gtest_also_run_disabled_tests";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD exitCode = 0;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    const DWORD exitCode = test_support::RunThisProgramOn(L"SettingsWriteChild.WritesUntilKilled");
     SetEnvironmentVariableW(kKillStepVariable, nullptr);
     SetEnvironmentVariableW(kKillFileVariable, nullptr);
     return exitCode;
@@ -437,7 +424,7 @@ TEST_F(SettingsTest, AProgramKilledAtAnyStepOfTheWriteLeavesTheOldFileOrTheNewOn
         SCOPED_TRACE(step);
         Given(kHandEdited);
         ASSERT_EQ(RunChildKilledAt(step, path), kKilled) << "the child was not ended at the step";
-        EXPECT_EQ(ReadBytes(path), step < static_cast<int>(settings::WriteStep::Replaced) ? std::string(kHandEdited) : written);
+        EXPECT_EQ(ReadBytes(path), step < static_cast<int>(base::WriteStep::Replaced) ? std::string(kHandEdited) : written);
     }
     ASSERT_FALSE(TemporaryFiles(folder.Path()).empty()) << "no killed write left its temporary";
     // The next whole write takes away what the ended copies left.
@@ -448,15 +435,7 @@ TEST_F(SettingsTest, AProgramKilledAtAnyStepOfTheWriteLeavesTheOldFileOrTheNewOn
 TEST_F(SettingsTest, ATemporaryOfACopyStillRunningIsLeftAlone)
 {
     // Any other running process stands for a second copy of the program in the middle of its write.
-    DWORD running = 0;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId())
-            running = entry.th32ProcessID;
-    }
-    CloseHandle(snapshot);
+    const DWORD running = test_support::AnotherRunningProcess();
     ASSERT_NE(running, 0u);
     const std::wstring theirs = path + L"." + std::to_wstring(running) + L".tmp";
     const std::wstring unrelated = path + L".old.tmp";

@@ -5,24 +5,21 @@
 #include "app/program.h"
 #include "catalogue/search_texts.h"
 #include "catalogue/searchall.h"
-#include "data/connection.h"
 #include "data/search_index.h"
-#include "data/table.h"
 #include "personal/myrecepies.h"
 #include "personal/recipe_store.h"
-#include "personal/texts.h"
 #include "support/keyboard.h"
 #include "support/main_window_fixture.h"
 #include "support/my_recipes_db.h"
+#include "support/search_wait.h"
 #include "base/text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -36,7 +33,8 @@ protected:
     {
         test_support::WriteMyRecipes({{L"Баница", L"кори\r\nсирене", L"Пече се."},
                                       {L"Тиквена супа", L"тиква\r\nлук", L"Сварява се."}});
-        mine = std::make_unique<TForm5>(ui::kLight3D);
+        store.emplace();
+        mine = std::make_unique<TForm5>(*store, ui::kLight3D);
         Form5 = mine.get();
         OpenMainWindow({{.name = L"Супи", .rows = {{L"Таратор", L"кисело мляко\r\nкраставица", L"Разбърква се."}}},
                         {.name = L"Пролет",
@@ -45,6 +43,7 @@ protected:
                                   {L"Тиквеник", L"кори\r\nорехи", L"Пече се с настъргана тиква и захар."}}},
                         {.name = L"Лято", .rows = {{L"Шопска салата", L"домати\r\nсирене", L"Нарязват се."}}},
                         {.name = L"Podpravki", .rows = {{L"Риган", L"", L"Слага се в тиквичките."}}}});
+        Form().UseOwnRecipes(*store);
         Form().Show();
         SetForegroundWindow(Form().Handle());
         app.ProcessMessages();
@@ -69,19 +68,7 @@ protected:
         Search().Edit1.SetText(text);
         WaitForResults();
     }
-    void WaitForResults()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        const auto busy = [&] {
-            const std::wstring status = Search().Label2.Text();
-            return status.empty() || status == catalogue::kSearching || status == catalogue::kBuilding;
-        };
-        while (busy() && std::chrono::steady_clock::now() < deadline) {
-            app.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        ASSERT_FALSE(busy()) << "no results within 30 seconds";
-    }
+    void WaitForResults() { test_support::WaitForSearch(app, Search()); }
 
     // "name | where | line" for each result shown.
     std::vector<std::string> Shown()
@@ -93,6 +80,7 @@ protected:
         return rows;
     }
 
+    std::optional<personal::RecipeStore> store;
     std::unique_ptr<TForm5> mine;
 };
 
@@ -181,16 +169,12 @@ TEST_F(SearchAllTest, AnAddedOrDeletedOwnRecipeShowsAtOnce)
 {
     Type(L"тиквена");
     ASSERT_EQ(Shown().size(), 1u);
-    data::Connection connection(personal::kMyRecipesConnection);
-    data::Table table(connection);
-    table.SetTableName(personal::TableName());
-    table.Open();
     Search().Label2.SetText(L"");
-    personal::Append(table, {L"Тиквена баница", L"тиква\r\nкори", L"Пече се."});
+    store->Add({L"Тиквена баница", L"тиква\r\nкори", L"Пече се."});
     WaitForResults();
     EXPECT_EQ(Shown().size(), 2u);
     Search().Label2.SetText(L"");
-    personal::DeleteAt(table, 1, L"Тиквена супа");
+    store->Delete(store->List().at(1).id);
     WaitForResults();
     EXPECT_EQ(Shown(), (std::vector<std::string>{Narrow(L"Тиквена баница | Моите Рецепти | ")}));
 }

@@ -1,7 +1,7 @@
 // Opening database files from connection strings, and two connections sharing one file.
 #include "data/connection.h"
 #include "data/connection_string.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/messages.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
@@ -89,7 +89,7 @@ std::wstring FailureOf(const std::wstring& connection_string)
 {
     try {
         const data::Connection connection(connection_string);
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         return e.Message();
     }
     return L"(no error)";
@@ -133,7 +133,7 @@ std::wstring FailureReading(const std::wstring& file)
         table.SetTableName(L"Супи");
         table.Open();
         Names(table);
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         return e.Message();
     }
     return L"(no error)";
@@ -189,7 +189,7 @@ TEST(DatabaseMessagesTest, EveryReasonIsInBulgarian)
 
 TEST_F(ConnectionTest, NeverCreatesAMissingFile)
 {
-    EXPECT_THROW(data::Connection(JetConnectionString(L"липсва.rec")), data::Error);
+    EXPECT_THROW(data::Connection(JetConnectionString(L"липсва.rec")), base::Error);
     EXPECT_FALSE(std::filesystem::exists(L"липсва.rec"));
 }
 

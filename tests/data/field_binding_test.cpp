@@ -1,6 +1,6 @@
 // FieldBinding: a field-bound view follows its table and blanks when there is nothing to show.
 #include "data/connection.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/field_binding.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
@@ -73,7 +73,7 @@ TEST_F(FieldBindingTest, MissingFieldFailsAtBinding)
     try {
         binding_.Bind(table_, L"Burn");
         ADD_FAILURE() << "bound to a missing field";
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         EXPECT_EQ(e.Message(), L"Полето „Burn“ не съществува в таблицата „Супи“.");
     }
     table_.Next();

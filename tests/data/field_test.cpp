@@ -1,6 +1,6 @@
 // Reading fields: names regardless of case, values as text, NULLs and missing fields.
 #include "data/connection.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
 
@@ -40,7 +40,7 @@ protected:
     {
         try {
             operation();
-        } catch (const data::Error& e) {
+        } catch (const base::Error& e) {
             return e.Message();
         }
         return L"(no error)";

@@ -1,7 +1,7 @@
 // Values read from the file when asked for: other connections' changes, the last row, an empty
 // table, and streaming one field to the end.
 #include "data/connection.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
 
@@ -47,7 +47,7 @@ protected:
         const data::Subscription subscription = table_.OnChange([&] { ++result.notifications; });
         try {
             table_.ReadTexts(field, [&](std::wstring text) { result.names.push_back(std::move(text)); });
-        } catch (const data::Error& e) {
+        } catch (const base::Error& e) {
             result.error = e.Message();
         }
         result.position = table_.Position();
@@ -72,7 +72,7 @@ TEST_F(OnDemandReadTest, ARowDeletedThroughAnotherConnectionHasNoValuesAndGoesAt
     try {
         table.FieldText(L"name");
         ADD_FAILURE() << "read a deleted row";
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         EXPECT_EQ(e.Message(), L"Записът е изтрит от таблицата „Есен“ след последното ѝ прочитане.");
     }
     EXPECT_EQ(table.FieldValue(L"name"), std::nullopt);
@@ -121,7 +121,7 @@ TEST_F(OnDemandReadTest, TheLastRowIsReadAndNothingBeyondIt)
     table.MoveToPosition(last);
     EXPECT_EQ(table.FieldText(L"name"), kAutumn[last]);
     EXPECT_EQ(table.ValueAt(last, L"name"), kAutumn[last]);
-    EXPECT_THROW(table.ValueAt(last + 1, L"name"), data::Error);
+    EXPECT_THROW(table.ValueAt(last + 1, L"name"), base::Error);
     table.Next();
     EXPECT_TRUE(table.Eof());
     EXPECT_EQ(table.FieldValue(L"name"), std::nullopt);
@@ -131,7 +131,7 @@ TEST_F(OnDemandReadTest, AnEmptyTableHasNoValuesAndStreamsNothing)
 {
     table_.SetTableName(L"Празна");
     table_.Open();
-    EXPECT_THROW(table_.ValueAt(0, L"name"), data::Error);
+    EXPECT_THROW(table_.ValueAt(0, L"name"), base::Error);
     const Streamed streamed = Stream(L"name");
     EXPECT_EQ(streamed.names, Names{});
     EXPECT_EQ(streamed.error, std::nullopt);

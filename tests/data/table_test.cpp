@@ -1,6 +1,6 @@
 // Table: stored order, movement, deleting, inserting, refreshing and change notifications.
 #include "data/connection.h"
-#include "data/error.h"
+#include "base/error.h"
 #include "data/table.h"
 #include "support/scratch_folder.h"
 
@@ -104,8 +104,8 @@ TEST_F(TableTest, EmptyTableIsAtItsEnd)
     table_.First();
     EXPECT_TRUE(table_.Eof());
     EXPECT_EQ(table_.FieldValue(L"name"), std::nullopt);
-    EXPECT_THROW(table_.FieldText(L"name"), data::Error);
-    EXPECT_THROW(table_.Delete(), data::Error);
+    EXPECT_THROW(table_.FieldText(L"name"), base::Error);
+    EXPECT_THROW(table_.Delete(), base::Error);
 }
 
 TEST_F(TableTest, NextFromTheLastRowReachesTheEndAndStaysThere)
@@ -121,7 +121,7 @@ TEST_F(TableTest, NextFromTheLastRowReachesTheEndAndStaysThere)
     try {
         table.FieldText(L"name");
         ADD_FAILURE() << "no current row at the end";
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         EXPECT_EQ(e.Message(), L"Таблицата „Супи“ няма текущ запис.");
     }
 }
@@ -132,7 +132,7 @@ TEST_F(TableTest, MissingTableNamesTheTableAndTheFile)
     try {
         table_.Open();
         ADD_FAILURE() << "opened a missing table";
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         EXPECT_EQ(e.Message(), L"Таблицата „Несъществуваща“ не съществува в „" + connection_.FullPath() + L"“.");
     }
     EXPECT_FALSE(table_.Active());
@@ -166,7 +166,7 @@ TEST_F(TableTest, ClosedTableRefusesWhatNeedsRows)
             try {
                 operation(table_);
                 ADD_FAILURE() << name << " worked on a closed table";
-            } catch (const data::Error& e) {
+            } catch (const base::Error& e) {
                 EXPECT_EQ(e.Message(), L"Таблицата „Супи“ не е отворена.") << name;
             }
         }
@@ -182,7 +182,7 @@ TEST_F(TableTest, OpenTableKeepsItsNameAndPlace)
     EXPECT_TRUE(table.Active());
     EXPECT_EQ(table.Position(), 1u);
 
-    EXPECT_THROW(table.SetTableName(L"Празна"), data::Error);
+    EXPECT_THROW(table.SetTableName(L"Празна"), base::Error);
     EXPECT_EQ(table.TableName(), L"Супи");
     EXPECT_EQ(table.FieldText(L"name"), kStored[1]);
 
@@ -303,10 +303,10 @@ TEST_F(TableTest, SettingFieldsNeedsAnInsert)
     try {
         table.SetFieldText(L"name", L"Без добавяне");
         ADD_FAILURE() << "set a field outside an insert";
-    } catch (const data::Error& e) {
+    } catch (const base::Error& e) {
         EXPECT_EQ(e.Message(), L"В таблицата „Супи“ не се добавя запис.");
     }
-    EXPECT_THROW(table.Post(), data::Error);
+    EXPECT_THROW(table.Post(), base::Error);
     EXPECT_EQ(table.RecordCount(), kStored.size());
 }
 

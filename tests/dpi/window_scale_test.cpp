@@ -295,7 +295,7 @@ TEST_F(WindowScaleTest, Screenshots)
     if (!folderName)
         GTEST_SKIP() << "VELMORA_SCREENSHOTS names no folder to save the windows' pictures in";
     const std::filesystem::path out(folderName);
-    windows.form1->ProletExecute();
+    windows.form1->CategoryExecute(catalogue::CategoryOf(catalogue::CategoryId::Prolet));
     windows.form1->ListBox1.Select(0);
     windows.form1->ListBox1Click();
     for (ui::Form* form : app.Forms()) {

@@ -1,7 +1,8 @@
 // The own-recipe file survives a program killed at any moment while it writes, and two programs
-// writing it at once: the file stays sound, every add that returned is there whole, and no row
-// whose delete returned comes back. A restore cut short leaves the file as it was before it or
-// as it is after it, never in between.
+// writing it at once: the file stays sound, every add and change that returned is there whole, no
+// row whose delete or change returned comes back, and a change cut short leaves the old recipe or
+// the new one, never both and never neither. A restore cut short leaves the file as it was before
+// it or as it is after it, never in between.
 #include "support/my_recipes_db.h"
 #include "support/recipe_texts.h"
 #include "support/scratch_folder.h"
@@ -129,13 +130,23 @@ bool WaitForLines(HANDLE driver, const std::wstring& path, std::string_view pref
     return false;
 }
 
-// What the drivers' logs say has returned: names added and not deleted since, and names deleted.
+// What the drivers' logs say has returned: names added and not deleted or changed since, names
+// deleted or changed away, and changes begun but not known to have returned.
 struct Returned {
     std::set<std::wstring> present;
     std::set<std::wstring> deleted;
+    std::map<std::wstring, std::wstring> changing;  // old name to new, for a change cut short
     int adds = 0;
+    int changes = 0;
     std::vector<std::wstring> errors;
 };
+
+// "OLD<tab>NEW".
+std::pair<std::wstring, std::wstring> Names(const std::wstring& text)
+{
+    const auto tab = text.find(L'\t');
+    return {text.substr(0, tab), tab == std::wstring::npos ? L"" : text.substr(tab + 1)};
+}
 
 void ReadLog(const std::wstring& path, Returned& returned)
 {
@@ -144,17 +155,33 @@ void ReadLog(const std::wstring& path, Returned& returned)
     // A line the kill cut short has no line end and says nothing for sure.
     for (std::size_t start = 0, end; (end = all.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::wstring text = base::Widen(std::string_view(all).substr(start, end - start));
-        if (text.starts_with(L"added ")) {
-            returned.present.insert(text.substr(6));
+        const auto space = text.find(L' ');
+        const std::wstring what = text.substr(0, space);
+        const auto [from, to] = Names(space == std::wstring::npos ? L"" : text.substr(space + 1));
+        if (what == L"error") {
+            returned.errors.push_back(text.substr(space + 1));
+            continue;
+        }
+        // A later write of either name of a change cut short settles which of the two is there.
+        std::erase_if(returned.changing, [&](const auto& change) {
+            return from == change.first || from == change.second || to == change.first || to == change.second;
+        });
+        if (what == L"added") {
+            returned.present.insert(from);
             ++returned.adds;
-        } else if (text.starts_with(L"deleting ")) {
+        } else if (what == L"deleting") {
             // Killed before it could say so, the delete may have happened: the row may be gone.
-            returned.present.erase(text.substr(9));
-        } else if (text.starts_with(L"deleted ")) {
-            returned.present.erase(text.substr(8));
-            returned.deleted.insert(text.substr(8));
-        } else if (text.starts_with(L"error ")) {
-            returned.errors.push_back(text.substr(6));
+            returned.present.erase(from);
+        } else if (what == L"deleted") {
+            returned.present.erase(from);
+            returned.deleted.insert(from);
+        } else if (what == L"changing") {
+            returned.present.erase(from);
+            returned.changing[from] = to;
+        } else if (what == L"changed") {
+            returned.present.insert(to);
+            returned.deleted.insert(from);
+            ++returned.changes;
         }
     }
 }
@@ -167,11 +194,15 @@ void CheckFile(const Returned& returned, const std::string& when)
     for (const auto& row : test_support::StoredRecipes()) {
         EXPECT_EQ(row.products, test_support::ProductsOf(row.name)) << when << " " << base::Narrow(row.name);
         EXPECT_EQ(row.burn, test_support::MethodOf(row.name)) << when << " " << base::Narrow(row.name);
-        EXPECT_FALSE(returned.deleted.contains(row.name)) << when << ": deleted row back: " << base::Narrow(row.name);
+        EXPECT_FALSE(returned.deleted.contains(row.name)) << when << ": deleted or changed row back: " << base::Narrow(row.name);
         stored.insert(row.name);
     }
     for (const auto& name : returned.present)
-        EXPECT_TRUE(stored.contains(name)) << when << ": added row lost: " << base::Narrow(name);
+        EXPECT_TRUE(stored.contains(name)) << when << ": added or changed row lost: " << base::Narrow(name);
+    for (const auto& [from, to] : returned.changing)
+        EXPECT_EQ(stored.contains(from) + stored.contains(to), 1) << when << ": a change cut short left "
+                                                                  << (stored.contains(from) ? "both" : "neither") << " of "
+                                                                  << base::Narrow(from) << " and " << base::Narrow(to);
 }
 
 class DurabilityTest : public ::testing::Test {
@@ -182,7 +213,7 @@ protected:
     test_support::ScratchFolder folder;
 };
 
-TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturnedAddAndDelete)
+TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturnedAddChangeAndDelete)
 {
     ASSERT_TRUE(std::filesystem::exists(DriverPath()));
     constexpr unsigned kSeed = 20261210;
@@ -205,6 +236,7 @@ TEST_F(DurabilityTest, KilledAtRandomMomentsWhileWritingTheFileKeepsEveryReturne
             return;
     }
     EXPECT_GT(returned.adds, 20) << "the drivers wrote too little for the kills to mean anything";
+    EXPECT_GT(returned.changes, 5) << "the drivers changed too little for the kills to mean anything";
     EXPECT_FALSE(returned.deleted.empty());
     EXPECT_TRUE(returned.errors.empty()) << base::Narrow(returned.errors.front());
 }

@@ -2,11 +2,14 @@
 // boxes and a keyboard of US English and Bulgarian layouts.
 #include "personal/addrecepies.h"
 #include "personal/myrecepies.h"
+#include "personal/recipe_store.h"
 #include "personal/texts.h"
+#include "personal/windows.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
 #include "support/keyboard.h"
 #include "support/my_recipes_db.h"
+#include "support/own_recipe_windows.h"
 #include "support/recipe_texts.h"
 #include "support/scripted_menus.h"
 #include "base/text.h"
@@ -15,6 +18,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,17 +32,12 @@ constexpr ui::Color kViewColor = ui::Color::Direct(RGB(0x12, 0x34, 0x56));
 
 const std::vector<MyRecipe>& kThree = test_support::kThreeRecipes;
 
-class OwnRecipeWindowsTest : public test_support::AppTest {
+class OwnRecipeWindowsTest : public test_support::AppTest, protected test_support::OwnRecipeWindows {
 protected:
-    void Open(const std::vector<MyRecipe>& rows)
-    {
-        test_support::WriteMyRecipes(rows);
-        add = std::make_unique<TForm4>(kViewColor, layouts);
-        mine = std::make_unique<TForm5>(kViewColor);
-        add->Pair(*mine);
-        mine->Pair(*add);
-    }
+    void Open(const std::vector<MyRecipe>& rows) { OpenOwnRecipes(rows, kViewColor, layouts); }
     OwnRecipeWindowsTest() { app.SetMenuTracker(menus); }
+    // The windows go before the keyboard layouts and menus they use.
+    ~OwnRecipeWindowsTest() override { CloseOwnRecipes(); }
 
     // As the user switches with the keyboard: the request goes to the focused field through the queue.
     void SwitchTo(HKL layout)
@@ -91,8 +90,6 @@ protected:
 
     test_support::ScriptedMenus menus;
     test_support::FakeKeyboardLayouts layouts{test_support::kBulgarian};
-    std::unique_ptr<TForm4> add;
-    std::unique_ptr<TForm5> mine;
 };
 
 TEST_F(OwnRecipeWindowsTest, CreatingTheAddWindowActivatesUsEnglishAndAnAddIsRefusedUntilTheUserSwitches)
@@ -272,8 +269,7 @@ TEST_F(OwnRecipeWindowsTest, AnAddListsTheRecipeInTheMyRecipesWindowWithTheFocus
         EXPECT_EQ(mine->StatusBar.PanelText(TForm5::kCountPanel), L"Моите Рецепти: 2 Рецепти");
         EXPECT_EQ(GetActiveWindow(), mine->Handle());
         EXPECT_EQ(GetFocus(), mine->ListBox1.Handle()) << "no control of the my-recipes window has the focus";
-        add.reset();
-        mine.reset();
+        CloseOwnRecipes();
     }
 }
 

@@ -1,15 +1,19 @@
 // The recipe commands in the my-recipes window, chosen from its menus as the user chooses them:
 // copy and print the recipe on screen, back up the file, restore a copy into both windows' lists.
+#include "output/document.h"
+#include "output/texts.h"
 #include "personal/addrecepies.h"
+#include "personal/backup_commands.h"
 #include "personal/myrecepies.h"
+#include "personal/recipe_store.h"
 #include "personal/texts.h"
-#include "personal/recipe_commands.h"
-#include "personal/recipe_document.h"
+#include "personal/windows.h"
 #include "support/app_fixture.h"
 #include "support/fake_keyboard_layouts.h"
 #include "support/keyboard.h"
 #include "support/metafile_surface.h"
 #include "support/my_recipes_db.h"
+#include "support/own_recipe_windows.h"
 #include "support/scripted_menus.h"
 #include "ui/clipboard.h"
 #include "base/text.h"
@@ -20,6 +24,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,16 +41,14 @@ public:
     std::vector<std::wstring> texts;
 };
 
-class RecipeCommandsTest : public test_support::AppTest {
+class RecipeCommandsTest : public test_support::AppTest, protected test_support::OwnRecipeWindows {
 protected:
     RecipeCommandsTest() { app.SetMenuTracker(menus); }
+    // The windows go before the keyboard layouts, clipboard and printing they use.
+    ~RecipeCommandsTest() override { CloseOwnRecipes(); }
     void Open(const std::vector<MyRecipe>& rows)
     {
-        test_support::WriteMyRecipes(rows);
-        add = std::make_unique<TForm4>(ui::kLight3D, layouts);
-        mine = std::make_unique<TForm5>(ui::kLight3D, personal::OutputServices{clipboard, printing});
-        add->Pair(*mine);
-        mine->Pair(*add);
+        OpenOwnRecipes(rows, ui::kLight3D, layouts, output::Services{clipboard, printing});
     }
     // A copy of the own-recipe file with these rows, made before the windows open it.
     static std::wstring MakeCopy(const std::wstring& name, const std::vector<MyRecipe>& rows)
@@ -87,23 +90,21 @@ protected:
     test_support::FakeKeyboardLayouts layouts{test_support::kBulgarian};
     RecordingClipboard clipboard;
     test_support::RecordingPrinting printing;
-    std::unique_ptr<TForm4> add;
-    std::unique_ptr<TForm5> mine;
 };
 
 TEST_F(RecipeCommandsTest, CopyFromTheListOrAViewTakesTheWholeSelectedRecipe)
 {
     Open(kThree);
     mine->Show();
-    Choose(mine->ListBox1, personal::kCopyCaption);
+    Choose(mine->ListBox1, output::kCopyCaption);
     EXPECT_TRUE(clipboard.texts.empty()) << "with nothing selected nothing is copied";
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages.back().text, personal::kNoRecipeShown);
+    EXPECT_EQ(dialogs.messages.back().text, output::kNoRecipeShown);
 
     Select(1);
-    Choose(mine->ListBox1, personal::kCopyCaption);
-    Choose(mine->DBMemo2, personal::kCopyCaption);
-    const std::wstring expected = personal::PlainText({L"Таратор", L"Моите Рецепти", L"краставици", L"Разбърква се."});
+    Choose(mine->ListBox1, output::kCopyCaption);
+    Choose(mine->DBMemo2, output::kCopyCaption);
+    const std::wstring expected = output::PlainText({L"Таратор", L"Моите Рецепти", L"краставици", L"Разбърква се."});
     EXPECT_EQ(clipboard.texts, (std::vector<std::wstring>{expected, expected}));
     EXPECT_TRUE(Errors().empty());
 }
@@ -113,7 +114,7 @@ TEST_F(RecipeCommandsTest, CtrlShiftCCopiesAndCtrlPPrintsTheRecipeButOtherCtrlKe
     Open(kThree);
     mine->Show();
     Select(0);
-    const std::wstring recipe = personal::PlainText({L"Баница", L"Моите Рецепти", L"кори\r\nсирене", L"Пече се."});
+    const std::wstring recipe = output::PlainText({L"Баница", L"Моите Рецепти", L"кори\r\nсирене", L"Пече се."});
     struct Press {
         HWND where;
         WPARAM key;
@@ -134,11 +135,11 @@ TEST_F(RecipeCommandsTest, PrintDrawsTheSelectedRecipeOnThePrinterChosen)
     Open(kThree);
     mine->Show();
     Select(2);
-    Choose(mine->ListBox1, personal::kPrintItemCaption);  // the dialog cancelled
+    Choose(mine->ListBox1, output::kPrintItemCaption);  // the dialog cancelled
     EXPECT_EQ(printing.documents, std::vector<std::wstring>{L"Мусака"});
     test_support::MetafileSurface surface;
     printing.surface = &surface;
-    Choose(mine->ListBox1, personal::kPrintItemCaption);
+    Choose(mine->ListBox1, output::kPrintItemCaption);
     EXPECT_TRUE(surface.finished);
     std::vector<std::wstring> drawn;
     for (const auto& page : surface.Read()) {
@@ -196,8 +197,6 @@ TEST_F(RecipeCommandsTest, SharedNamesAreSettledAsTheUserChose)
         {IDCANCEL, kThree},
     };
     for (const auto& c : kCases) {
-        mine.reset();
-        add.reset();
         Open(kThree);
         mine->Show();
         dialogs.messages.clear();
@@ -207,7 +206,7 @@ TEST_F(RecipeCommandsTest, SharedNamesAreSettledAsTheUserChose)
         EXPECT_EQ(StoredRecipes(), c.after) << c.answer;
         EXPECT_EQ(Entries(mine->ListBox1), Names(c.after)) << c.answer;
         // Texts replaced by the copy's are kept: the file as it was, in a backup beside it.
-        const std::wstring kept = personal::KeptBeforeRestore(mine->ADOConnection1.FullPath());
+        const std::wstring kept = personal::KeptBeforeRestore(store->Path());
         EXPECT_EQ(std::filesystem::exists(kept), c.answer == IDCONTINUE) << c.answer;
         if (c.answer == IDCONTINUE) {
             EXPECT_EQ(StoredRecipes(kept), kThree);

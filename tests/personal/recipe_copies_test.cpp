@@ -1,13 +1,13 @@
 // Backup and restore of the own recipes: a copy holds the whole file, a damaged or foreign file is
 // refused without a change, and a restore adds, keeps or replaces as the user chose, all or nothing.
 #include "data/connection.h"
-#include "data/durability.h"
 #include "personal/recipe_copies.h"
+#include "personal/recipe_store.h"
 #include "personal/texts.h"
 #include "support/app_fixture.h"
 #include "support/my_recipes_db.h"
 #include "support/scratch_folder.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "base/text.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ std::string MessageOf(const std::function<void()>& action)
 {
     try {
         action();
-    } catch (const ui::Error& e) {
+    } catch (const base::Error& e) {
         return e.what();
     }
     return "(no error)";
@@ -50,7 +50,8 @@ protected:
     std::wstring MakeCopy(const std::wstring& name, const std::vector<MyRecipe>& rows)
     {
         const std::vector<MyRecipe> own = StoredRecipes();
-        connection.reset();
+        subscription.Reset();
+        store.reset();
         test_support::WriteMyRecipes(rows);
         std::filesystem::rename(test_support::kMyRecipesFile, name);
         Reset(own);
@@ -59,13 +60,17 @@ protected:
     // The own-recipe file written anew with these rows.
     void Reset(const std::vector<MyRecipe>& rows)
     {
-        connection.reset();
+        subscription.Reset();
+        store.reset();
         test_support::WriteMyRecipes(rows);
-        connection.emplace(personal::kMyRecipesConnection);
-        data::RequireDurableWrites(*connection);
+        store.emplace();
+        told.clear();
+        subscription = store->OnChange([this](const personal::StoreChange& change) { told.push_back(change.kind); });
     }
 
-    std::optional<data::Connection> connection;
+    std::optional<personal::RecipeStore> store;
+    std::vector<personal::StoreChange::Kind> told;
+    data::Subscription subscription;
 };
 
 TEST_F(RecipeCopiesTest, BackUpWritesTheWholeFileWhileItIsOpenAndCountsItsRecipes)
@@ -73,21 +78,22 @@ TEST_F(RecipeCopiesTest, BackUpWritesTheWholeFileWhileItIsOpenAndCountsItsRecipe
     // A reader in the middle of the table, as the windows' table objects are.
     data::Connection other(personal::kAddRecipeConnection);
     test_support::MakeDatabase(L"target.rec", "CREATE TABLE old (x);");
-    EXPECT_EQ(personal::BackUp(*connection, L"target.rec"), kFile.size());
+    EXPECT_EQ(store->BackUp(L"target.rec"), kFile.size());
     EXPECT_EQ(StoredRecipes(L"target.rec"), kFile);
-    EXPECT_FALSE(std::filesystem::exists(L"target.rec.partial"));
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::current_path()))
+        EXPECT_EQ(entry.path().filename().wstring().find(L"target.rec."), std::wstring::npos) << "left beside the copy";
     // Taken again after a change, the copy replaces the earlier one.
-    personal::Restore(*connection, {{L"Нова", L"а", L"б"}}, personal::SharedName::KeepBoth);
-    EXPECT_EQ(personal::BackUp(*connection, L"target.rec"), kFile.size() + 1);
+    store->Restore({{L"Нова", L"а", L"б"}}, personal::SharedName::KeepBoth);
+    EXPECT_EQ(store->BackUp(L"target.rec"), kFile.size() + 1);
     EXPECT_EQ(StoredRecipes(L"target.rec").size(), kFile.size() + 1);
 }
 
 TEST_F(RecipeCopiesTest, BackUpThatCannotBeWrittenLeavesNothingAndSaysWhy)
 {
-    EXPECT_NE(MessageOf([&] { personal::BackUp(*connection, L"Data\\..\\Data\\pelnor_myrecepies.rec"); }).find(base::Narrow(L"самия файл")),
+    EXPECT_NE(MessageOf([&] { store->BackUp(L"Data\\..\\Data\\pelnor_myrecepies.rec"); }).find(base::Narrow(L"самия файл")),
               std::string::npos);
     EXPECT_EQ(StoredRecipes(), kFile);
-    const std::string missingFolder = MessageOf([&] { personal::BackUp(*connection, L"няма\\копие.rec"); });
+    const std::string missingFolder = MessageOf([&] { store->BackUp(L"няма\\копие.rec"); });
     EXPECT_TRUE(missingFolder.starts_with(base::Narrow(L"Копието не е записано"))) << missingFolder;
     EXPECT_FALSE(std::filesystem::exists(L"няма"));
 }
@@ -147,7 +153,7 @@ TEST_F(RecipeCopiesTest, RestoreCountsAndSettlesSharedNamesAsChosen)
     const auto read = personal::ReadCopy(path);
     EXPECT_EQ(read, AsCopy(copy));
     const personal::RestoreCounts expected{.added = 1, .unchanged = 1, .differing = 1};
-    EXPECT_EQ(personal::Compare(*connection, read), expected);
+    EXPECT_EQ(store->Compare(read), expected);
     EXPECT_EQ(StoredRecipes(), kFile) << "comparing changes nothing";
 
     // Added in the copy's order, after the file's own.
@@ -163,12 +169,14 @@ TEST_F(RecipeCopiesTest, RestoreCountsAndSettlesSharedNamesAsChosen)
     };
     for (const auto& c : kCases) {
         Reset(kFile);
-        EXPECT_EQ(personal::Restore(*connection, read, c.choice), expected);
+        EXPECT_EQ(store->Restore(read, c.choice), expected);
         EXPECT_EQ(StoredRecipes(), c.after) << static_cast<int>(c.choice);
-        // Restored again, the copy brings nothing new.
-        const auto again = personal::Compare(*connection, read);
+        EXPECT_EQ(told, std::vector{personal::StoreChange::Kind::Restored});
+        // Restored again, the copy brings nothing new, and nobody is told of a change.
+        const auto again = store->Compare(read);
         EXPECT_EQ(again.added, 0u);
-        EXPECT_EQ(personal::Restore(*connection, read, c.choice).added, 0u);
+        EXPECT_EQ(store->Restore(read, c.choice).added, 0u);
+        EXPECT_EQ(told.size(), 1u);
         EXPECT_EQ(StoredRecipes(), c.after) << static_cast<int>(c.choice);
     }
 }
@@ -179,8 +187,9 @@ TEST_F(RecipeCopiesTest, RestoreThatFailsPartWayLeavesTheFileAsItWas)
                          "CREATE TRIGGER refuse BEFORE INSERT ON \"Моите рецепти\" WHEN NEW.Name = 'Последна' "
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     const std::vector<data::StoredRecipe> copy{{L"Първа", L"а", L"б"}, {L"Таратор", L"друго", L"друго"}, {L"Последна", L"а", L"б"}};
-    EXPECT_ANY_THROW(personal::Restore(*connection, copy, personal::SharedName::TakeCopy));
+    EXPECT_ANY_THROW(store->Restore(copy, personal::SharedName::TakeCopy));
     EXPECT_EQ(StoredRecipes(), kFile);
+    EXPECT_TRUE(told.empty()) << "a restore that wrote nothing was told";
 }
 
 TEST(SuffixedNameTest, KeepsToTheNameLimitAndFindsAFreeName)

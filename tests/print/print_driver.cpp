@@ -6,7 +6,7 @@
 // RECIPE_FILE is UTF-8: the name on the first line, the place on the second, then the ingredients,
 // a line "---", and the method. Exit code 0 once the document has gone to the printer; otherwise
 // the error is written to the standard error stream.
-#include "personal/recipe_print.h"
+#include "output/print.h"
 #include "ui/printing.h"
 #include "base/text.h"
 
@@ -23,7 +23,7 @@ int wmain(int argc, wchar_t** argv)
     try {
         std::ifstream in(argv[2], std::ios::binary);
         const std::wstring all = base::Widen(std::string(std::istreambuf_iterator<char>(in), {}));
-        personal::RecipeDocument recipe;
+        output::RecipeDocument recipe;
         const auto nameEnd = all.find(L'\n');
         const auto placeEnd = all.find(L'\n', nameEnd + 1);
         const auto split = all.find(L"\n---\n", placeEnd);
@@ -34,7 +34,7 @@ int wmain(int argc, wchar_t** argv)
         recipe.products = all.substr(placeEnd + 1, split - placeEnd - 1);
         recipe.burn = all.substr(split + 5);
         const auto surface = ui::StartDocumentOn(argv[1], recipe.name);
-        const int pages = personal::PrintRecipe(*surface, ui::GeometryOf(surface->Dc()), recipe);
+        const int pages = output::PrintPages(*surface, ui::GeometryOf(surface->Dc()), output::RecipePrintLines(recipe));
         std::printf("%d\n", pages);
         return 0;
     } catch (const std::exception& e) {

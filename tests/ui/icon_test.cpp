@@ -1,7 +1,7 @@
 // Icons from .ico data: the handle made on demand, bad data refused, the change notice.
 #include "resource_ids.h"
 #include "support/app_fixture.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/icon.h"
 #include "ui/image.h"
 
@@ -145,7 +145,7 @@ TEST_F(IconTest, DataThatIsNotAWholeIcoFileIsRefusedAndThePictureStays)
         {}, {0, 0, 1, 0}, cutInImage, badOffset, std::vector<std::uint8_t>(766, 0x41), secondCut,
     };
     for (const auto& data : bad) {
-        EXPECT_THROW(picture.LoadFromData(data), ui::Error);
+        EXPECT_THROW(picture.LoadFromData(data), base::Error);
         EXPECT_EQ(picture.Handle(), before);
     }
     EXPECT_EQ(changes, 1);

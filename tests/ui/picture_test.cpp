@@ -1,7 +1,7 @@
 // Pictures are read the first time they are drawn, once; one that cannot be read is reported once
 // and the window goes on without it.
 #include "support/app_fixture.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/form.h"
 #include "ui/gdi.h"
 #include "ui/image.h"
@@ -21,7 +21,7 @@ protected:
         return [&reads, readable] {
             ++reads;
             if (!readable)
-                throw ui::Error(L"Картината не може да бъде прочетена: данните не са JPEG");
+                throw base::Error(L"Картината не може да бъде прочетена: данните не са JPEG");
             HDC screen = GetDC(nullptr);
             ui::Bitmap bitmap(CreateCompatibleBitmap(screen, 4, 4));
             HDC memory = CreateCompatibleDC(screen);

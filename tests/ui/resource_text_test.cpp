@@ -1,6 +1,6 @@
 // The string table: names come back exactly as the databases store them, Cyrillic included.
 #include "string_ids.h"
-#include "ui/error.h"
+#include "base/error.h"
 #include "ui/resource_text.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(ResourceText, AnUnknownNumberIsAnErrorNamingIt)
     try {
         ui::ResourceText(999);
         FAIL() << "no error";
-    } catch (const ui::Error& error) {
+    } catch (const base::Error& error) {
         EXPECT_NE(std::string(error.what()).find("999"), std::string::npos);
     }
 }

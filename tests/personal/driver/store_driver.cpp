@@ -19,12 +19,8 @@
 // Restores the copies in turn, over and over, as the restore command does, taking the copy's
 // texts for every shared name. Log lines: "restoring COPY" before a restore, "restored COPY"
 // once it has returned, "error TEXT".
-#include "data/connection.h"
-#include "data/durability.h"
-#include "data/table.h"
 #include "personal/recipe_copies.h"
 #include "personal/recipe_store.h"
-#include "personal/texts.h"
 #include "support/recipe_texts.h"
 #include "base/text.h"
 
@@ -59,30 +55,47 @@ private:
     HANDLE file_;
 };
 
+// The recipes of the store that this writer added or changed last.
+std::vector<personal::RecipeEntry> OwnEntries(personal::RecipeStore& store, const std::wstring& writer)
+{
+    std::vector<personal::RecipeEntry> own;
+    for (auto& entry : store.List()) {
+        if (entry.name.starts_with(writer + L" "))
+            own.push_back(std::move(entry));
+    }
+    return own;
+}
+
+personal::UserDetails RecipeNamed(const std::wstring& name)
+{
+    return {.Name = name, .Products = test_support::ProductsOf(name), .Burn = test_support::MethodOf(name)};
+}
+
 void Run(Log& log, const std::wstring& writer, std::mt19937& random, long operations)
 {
-    data::Connection connection(personal::kAddRecipeConnection);
-    data::RequireDurableWrites(connection);
-    data::Table table(connection);
-    table.SetTableName(personal::TableName());
-    table.Open();
-    for (long done = 0, added = 0; operations < 0 || done < operations; ++done) {
+    personal::RecipeStore store;
+    long named = 0;
+    const auto newName = [&] { return writer + L" " + std::to_wstring(random() % 100000) + L"-" + std::to_wstring(++named); };
+    for (long done = 0; operations < 0 || done < operations; ++done) {
         try {
-            table.Refresh();
-            const std::size_t rows = table.RecordCount();
-            if (rows < 8 || (rows < 40 && random() % 3 != 0)) {
-                const std::wstring name = writer + L" " + std::to_wstring(random() % 100000) + L"-" + std::to_wstring(++added);
-                personal::Append(table, {.Name = name,
-                                         .Products = test_support::ProductsOf(name),
-                                         .Burn = test_support::MethodOf(name)});
+            const auto own = OwnEntries(store, writer);
+            const unsigned roll = random() % 3;
+            if (own.size() < 8 || (own.size() < 40 && roll == 0)) {
+                const std::wstring name = newName();
+                store.Add(RecipeNamed(name));
                 log.Line(L"added " + name);
+                continue;
+            }
+            const auto& chosen = own[random() % own.size()];
+            if (roll == 1) {
+                const std::wstring name = newName();
+                log.Line(L"changing " + chosen.name + L"\t" + name);
+                const bool changed = store.Change(chosen.id, RecipeNamed(name)) == personal::ChangeOutcome::Changed;
+                log.Line((changed ? L"changed " : L"error name taken ") + chosen.name + L"\t" + name);
             } else {
-                const int index = static_cast<int>(random() % rows);
-                table.MoveToPosition(static_cast<std::size_t>(index));
-                const std::wstring name = table.FieldText(personal::RecipeNameField());
-                log.Line(L"deleting " + name);
-                personal::DeleteAt(table, index, name);
-                log.Line(L"deleted " + name);
+                log.Line(L"deleting " + chosen.name);
+                store.Delete(chosen.id);
+                log.Line(L"deleted " + chosen.name);
             }
         } catch (const std::exception& e) {
             log.Line(L"error " + base::Widen(e.what()));
@@ -92,11 +105,7 @@ void Run(Log& log, const std::wstring& writer, std::mt19937& random, long operat
 
 void Race(Log& log, const std::wstring& event, long count)
 {
-    data::Connection connection(personal::kAddRecipeConnection);
-    data::RequireDurableWrites(connection);
-    data::Table table(connection);
-    table.SetTableName(personal::TableName());
-    table.Open();
+    personal::RecipeStore store;
     const HANDLE start = OpenEventW(SYNCHRONIZE, FALSE, event.c_str());
     const HANDLE ready = OpenSemaphoreW(SEMAPHORE_MODIFY_STATE, FALSE, (event + L"-ready").c_str());
     if (!start || !ready)
@@ -108,11 +117,7 @@ void Race(Log& log, const std::wstring& event, long count)
     for (long round = 1; round <= count; ++round) {
         const std::wstring name = L"Обща " + std::to_wstring(round);
         try {
-            const bool added = personal::AddRecipe(connection, table,
-                                                   {.Name = name,
-                                                    .Products = test_support::ProductsOf(name),
-                                                    .Burn = test_support::MethodOf(name)});
-            log.Line((added ? L"added " : L"taken ") + name);
+            log.Line((store.Add(RecipeNamed(name)) ? L"added " : L"taken ") + name);
         } catch (const std::exception& e) {
             log.Line(L"error " + base::Widen(e.what()));
         }
@@ -121,12 +126,11 @@ void Race(Log& log, const std::wstring& event, long count)
 
 void Restore(Log& log, const std::vector<std::wstring>& copies)
 {
-    data::Connection connection(personal::kMyRecipesConnection);
-    data::RequireDurableWrites(connection);
+    personal::RecipeStore store;
     for (;;) {
         for (const auto& copy : copies) {
             log.Line(L"restoring " + copy);
-            personal::Restore(connection, personal::ReadCopy(copy), personal::SharedName::TakeCopy);
+            store.Restore(personal::ReadCopy(copy), personal::SharedName::TakeCopy);
             log.Line(L"restored " + copy);
         }
     }

@@ -1,8 +1,9 @@
 // The printed recipe, drawn through the code that prints into a metafile and read back: every
 // line once and in its place, parts in order, pages numbered, nothing outside the margins, on A4
 // and on Letter.
-#include "personal/texts.h"
-#include "personal/recipe_print.h"
+#include "output/document.h"
+#include "output/print.h"
+#include "output/texts.h"
 #include "support/metafile_surface.h"
 #include "ui/printing.h"
 #include "base/text.h"
@@ -30,9 +31,9 @@ const ui::PageGeometry kLetter = Paper(2550, 3300);
 // 20 mm at 300 dpi, from the paper's edge; drawn coordinates start at the printable corner.
 constexpr int kMargin = 236;
 
-personal::RecipeDocument LongRecipe()
+output::RecipeDocument LongRecipe()
 {
-    personal::RecipeDocument recipe{.name = L"Коледна пуйка с кестени", .place = L"Празнична Кухня"};
+    output::RecipeDocument recipe{.name = L"Коледна пуйка с кестени", .place = L"Празнична Кухня"};
     for (int i = 1; i <= 70; ++i)
         recipe.products += L"продукт номер " + std::to_wstring(i) + L" – 100 г\r\n";
     recipe.products += L"\r\n";
@@ -46,9 +47,9 @@ class RecipePrintTest : public ::testing::TestWithParam<ui::PageGeometry> {};
 TEST_P(RecipePrintTest, EveryLineIsPrintedOnceInOrderInsideTheMarginsWithNumberedPages)
 {
     const ui::PageGeometry paper = GetParam();
-    const personal::RecipeDocument recipe = LongRecipe();
+    const output::RecipeDocument recipe = LongRecipe();
     MetafileSurface surface;
-    const int count = personal::PrintRecipe(surface, paper, recipe);
+    const int count = output::PrintPages(surface, paper, output::RecipePrintLines(recipe));
     const auto pages = surface.Read();
     ASSERT_GT(count, 1) << "the recipe is long enough for more than one page";
     ASSERT_EQ(pages.size(), static_cast<std::size_t>(count));
@@ -62,7 +63,7 @@ TEST_P(RecipePrintTest, EveryLineIsPrintedOnceInOrderInsideTheMarginsWithNumbere
         ASSERT_FALSE(drawn.empty());
         // The footer is drawn last, below every other line of its page.
         const DrawnText& footer = drawn.back();
-        EXPECT_EQ(footer.text, personal::PageFooter(page + 1, count));
+        EXPECT_EQ(footer.text, output::PageFooter(page + 1, count));
         for (std::size_t i = 0; i + 1 < drawn.size(); ++i) {
             const DrawnText& line = drawn[i];
             EXPECT_GE(line.x + paper.printable.left, kMargin) << base::Narrow(line.text);
@@ -72,11 +73,11 @@ TEST_P(RecipePrintTest, EveryLineIsPrintedOnceInOrderInsideTheMarginsWithNumbere
         }
         EXPECT_LT(footer.y + paper.printable.top, paper.paperHeight - kMargin);
         // A heading never ends a page.
-        EXPECT_NE(drawn[drawn.size() - 2].text, std::wstring(personal::kProductsHeading));
-        EXPECT_NE(drawn[drawn.size() - 2].text, std::wstring(personal::kMethodHeading));
+        EXPECT_NE(drawn[drawn.size() - 2].text, std::wstring(output::kProductsHeading));
+        EXPECT_NE(drawn[drawn.size() - 2].text, std::wstring(output::kMethodHeading));
     }
     std::vector<std::wstring> expected;
-    for (const auto& line : personal::RecipePrintLines(recipe)) {
+    for (const auto& line : output::RecipePrintLines(recipe)) {
         if (!line.text.empty())
             expected.push_back(line.text);
     }
@@ -84,9 +85,9 @@ TEST_P(RecipePrintTest, EveryLineIsPrintedOnceInOrderInsideTheMarginsWithNumbere
     ASSERT_GE(body.size(), 4u);
     EXPECT_EQ(body[0], recipe.name);
     EXPECT_EQ(body[1], recipe.place);
-    EXPECT_EQ(body[2], std::wstring(personal::kProductsHeading));
+    EXPECT_EQ(body[2], std::wstring(output::kProductsHeading));
     EXPECT_EQ(body[3], L"продукт номер 1 – 100 г");
-    EXPECT_EQ(std::ranges::count(body, std::wstring(personal::kMethodHeading)), 1);
+    EXPECT_EQ(std::ranges::count(body, std::wstring(output::kMethodHeading)), 1);
     EXPECT_EQ(body.back(), L"45. Стъпка 45 от приготвянето.");
 }
 
@@ -95,10 +96,10 @@ INSTANTIATE_TEST_SUITE_P(Papers, RecipePrintTest, ::testing::Values(kA4, kLetter
 
 TEST(RecipePrintLinesTest, NameThenPlaceThenIngredientsThenNumberedSteps)
 {
-    const personal::RecipeDocument recipe{.name = L"Таратор", .place = L"Моите Рецепти", .products = L"краставици\n\nкопър",
+    const output::RecipeDocument recipe{.name = L"Таратор", .place = L"Моите Рецепти", .products = L"краставици\n\nкопър",
                                           .burn = L"Нарежи.\nРазбъркай."};
     std::vector<std::wstring> texts;
-    for (const auto& line : personal::RecipePrintLines(recipe))
+    for (const auto& line : output::RecipePrintLines(recipe))
         texts.push_back(line.text);
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"Таратор", L"Моите Рецепти", L"", L"Продукти", L"краставици", L"копър", L"",
                                                 L"Начин на приготвяне", L"1. Нарежи.", L"2. Разбъркай."}));
@@ -106,7 +107,7 @@ TEST(RecipePrintLinesTest, NameThenPlaceThenIngredientsThenNumberedSteps)
 
 TEST(RecipePrintTest2, AWrappedLineIsNeverSplitBetweenPagesAndLosesNothing)
 {
-    personal::RecipeDocument recipe{.name = L"Дълга", .place = L"Моите Рецепти"};
+    output::RecipeDocument recipe{.name = L"Дълга", .place = L"Моите Рецепти"};
     for (int i = 1; i <= 40; ++i)
         recipe.products += L"ред " + std::to_wstring(i) + L"\n";
     std::wstring longLine;
@@ -115,7 +116,7 @@ TEST(RecipePrintTest2, AWrappedLineIsNeverSplitBetweenPagesAndLosesNothing)
     longLine.pop_back();
     recipe.burn = longLine;
     MetafileSurface surface;
-    personal::PrintRecipe(surface, kA4, recipe);
+    output::PrintPages(surface, kA4, output::RecipePrintLines(recipe));
     const auto pages = surface.Read();
     // The pieces of the one long step follow one another on one page and give the step again.
     int pageOfStep = -1;

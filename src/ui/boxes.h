@@ -1,11 +1,11 @@
-// The own-recipe windows' boxes: the information box with the buttons named as the windows name
-// them, and the plain message box.
+// The program's two kinds of message box: the information box, with its buttons named as the
+// windows name them, and the plain message box.
 #pragma once
 #include <windows.h>
 
 #include <string_view>
 
-namespace personal {
+namespace ui {
 
 // Caption "Information", the information icon, one button "OK".
 void Inform(HWND owner, std::wstring_view text);

@@ -1,7 +1,7 @@
 // The forms a recipe takes outside the program.
-#include "personal/recipe_document.h"
+#include "output/document.h"
 
-#include "personal/texts.h"
+#include "output/texts.h"
 #include "base/text.h"
 
 #include <windows.h>
@@ -10,7 +10,7 @@
 #include <array>
 #include <cwctype>
 
-namespace personal {
+namespace output {
 namespace {
 
 constexpr std::wstring_view kCrLf = L"\r\n";
@@ -104,9 +104,9 @@ std::wstring PlainText(const RecipeDocument& recipe)
            std::wstring(kMethodHeading) + L":" + std::wstring(kCrLf) + WithCrLf(recipe.burn);
 }
 
-std::string TextFileBytes(const RecipeDocument& recipe)
+std::string TextFileBytes(std::wstring_view text)
 {
-    return "\xEF\xBB\xBF" + base::Narrow(PlainText(recipe));
+    return "\xEF\xBB\xBF" + base::Narrow(text);
 }
 
 std::string HtmlFileBytes(const RecipeDocument& recipe)
@@ -124,6 +124,29 @@ std::string HtmlFileBytes(const RecipeDocument& recipe)
         page += L"<p class=\"step\">" + Escaped(step) + L"</p>\r\n";
     page += L"</body>\r\n</html>\r\n";
     return base::Narrow(page);
+}
+
+std::vector<ui::PrintLine> RecipePrintLines(const RecipeDocument& recipe)
+{
+    using ui::TextStyle;
+    std::vector<ui::PrintLine> lines{{.style = TextStyle::Title, .text = recipe.name, .keepWithNext = true},
+                                     {.style = TextStyle::Subtitle, .text = recipe.place},
+                                     {},
+                                     {.style = TextStyle::Heading, .text = std::wstring(kProductsHeading), .keepWithNext = true}};
+    for (auto& line : TextLines(recipe.products)) {
+        if (!IsBlank(line))
+            lines.push_back({.text = std::move(line)});
+    }
+    lines.push_back({});
+    lines.push_back({.style = TextStyle::Heading, .text = std::wstring(kMethodHeading), .keepWithNext = true});
+    for (auto& step : MethodSteps(recipe.burn))
+        lines.push_back({.text = std::move(step)});
+    return lines;
+}
+
+Document DocumentOf(const RecipeDocument& recipe)
+{
+    return {.title = recipe.name, .text = PlainText(recipe), .page = HtmlFileBytes(recipe), .lines = RecipePrintLines(recipe)};
 }
 
 std::wstring FileNameFor(std::wstring_view name, std::wstring_view fallback)
